@@ -37,7 +37,7 @@ import re
 import subprocess
 import sys
 
-from PIL import Image
+from PIL import Image, ImageChops
 
 SRC, OUT = sys.argv[1], sys.argv[2]
 CHECK_ONLY = "--check" in sys.argv[3:]
@@ -162,10 +162,11 @@ def check_pair(where, col, unc):
     # The uncoloured variant is black on white only.
     for count, (r, g, b) in unc.getcolors(w * h):
         assert r == g == b, f"{where}: uncoloured has colour {(r, g, b)}"
-    # The coloured variant really has colour.
-    hsv = col.convert("HSV")
-    saturated = sum(1 for s in hsv.getdata(1) if s > 80)
-    assert saturated > w * h // 10, f"{where}: coloured variant is hardly coloured"
+    # The coloured variant really has fills: a good part of it differs
+    # from the uncoloured one.
+    diff = ImageChops.difference(col, unc).convert("L")
+    filled = sum(diff.point(lambda v: 1 if v > 40 else 0).getdata())
+    assert filled > w * h // 10, f"{where}: coloured variant is hardly coloured"
     # Nothing touches the edge of the picture: a white frame of 4 px.
     gray = unc.convert("L")
     for box in ((0, 0, w, 4), (0, h - 4, w, h), (0, 0, 4, h), (w - 4, 0, w, h)):
