@@ -39,11 +39,27 @@ def _quantise(rgb, colours, opaque=None):
     chosen = [p for p, o in zip(pixels, opaque or [True] * len(pixels)) if o]
     if not chosen:
         return [0] * len(pixels), [(0, 0, 0)]
-    sample = Image.new("RGB", (len(chosen), 1))
-    sample.putdata(chosen)
     if len(set(chosen)) <= colours:
         palette = sorted(set(chosen))
+    elif colours <= 16:
+        # Flat cartoon fills are the most frequent colours; anti-aliased edge
+        # shades are rare. Take frequent colours that differ clearly from
+        # those already taken, then loosen the distance until the table is full.
+        counts = {}
+        for p in chosen:
+            counts[p] = counts.get(p, 0) + 1
+        ranked = sorted(counts, key=lambda p: (-counts[p], p))
+        palette = []
+        for spread in (64, 40, 24, 0):
+            for p in ranked:
+                if len(palette) < colours and p not in palette and all(
+                        sum((a - b) ** 2 for a, b in zip(p, q)) >= spread ** 2
+                        for q in palette):
+                    palette.append(p)
+        palette.sort()
     else:
+        sample = Image.new("RGB", (len(chosen), 1))
+        sample.putdata(chosen)
         q = sample.quantize(colours, method=Image.Quantize.MEDIANCUT, kmeans=2,
                             dither=Image.Dither.NONE)
         flat = q.getpalette()[: 3 * colours]
