@@ -1,0 +1,74 @@
+#include "platform/animation_control.h"
+
+#include "platform/qt_picture_loader.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMovie>
+#include <QPainter>
+
+namespace tamiro {
+
+AnimationControl::AnimationControl(QWidget* parent, FileSystem& files)
+    : Placed<QWidget>(parent), files_(files) {
+    setFocusPolicy(Qt::TabFocus);
+}
+
+AnimationControl::~AnimationControl() = default;
+
+void AnimationControl::setBackColor(const QColor& colour) {
+    backColor_ = colour;
+    update();
+}
+
+void AnimationControl::setAnimationFile(const QString& path) {
+    file_ = path;
+    movie_.reset();
+    update();
+    if (!path.contains(u'\\') && !path.contains(u'/'))
+        return;
+    const QString file = files_.resolve(path);
+    if (!QFileInfo(file).isFile())
+        return;
+    {
+        QImageReader probe(file);
+        const QSize size = probe.size();
+        if (!size.isValid() || size.width() > QtPictureLoader::kMaxSide ||
+            size.height() > QtPictureLoader::kMaxSide ||
+            qint64(size.width()) * size.height() > QtPictureLoader::kMaxPixels)
+            return;
+    }
+    auto movie = std::make_unique<QMovie>(file);
+    if (!movie->isValid())
+        return;
+    connect(movie.get(), &QMovie::updated, this, [this] { update(); });
+    movie_ = std::move(movie);
+    movie_->start();
+}
+
+bool AnimationControl::isPlaying() const {
+    return movie_ && movie_->state() == QMovie::Running;
+}
+
+QImage AnimationControl::currentFrame() const {
+    return movie_ ? movie_->currentImage() : QImage();
+}
+
+void AnimationControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), backColor_.isValid() ? backColor_ : palette().color(QPalette::Button));
+    if (!movie_)
+        return;
+    const QImage frame = movie_->currentImage();
+    if (frame.isNull())
+        return;
+    // Shown at its own size, centred; a larger one is shrunk to fit.
+    QSize size = frame.size();
+    if (size.width() > width() || size.height() > height())
+        size.scale(this->size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, frame);
+}
+
+} // namespace tamiro

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/placed.h"
+#include "platform/services.h"
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QMovie;
+
+namespace tamiro {
+
+// Plays the animated GIF named by AnimationFile in its rectangle, frame by
+// frame with the file's own timing and looping. An empty text, a bare name
+// without a folder, a missing file or one that is no animation shows the
+// background colour only.
+class AnimationControl : public Placed<QWidget> {
+    Q_OBJECT
+public:
+    AnimationControl(QWidget* parent, FileSystem& files);
+    ~AnimationControl() override;
+
+    void setAnimationFile(const QString& path);
+    const QString& animationFile() const { return file_; }
+    void setBackColor(const QColor& colour);
+    bool isPlaying() const;
+    // The frame shown now; null when nothing plays.
+    QImage currentFrame() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    FileSystem& files_;
+    QString file_;
+    QColor backColor_;
+    std::unique_ptr<QMovie> movie_;
+};
+
+} // namespace tamiro

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+namespace tamiro {
+
+// The file system of this machine, with names matched without regard to
+// letter case as the content folder expects. Folder listings are kept while a
+// folder is unchanged, so a numbered series of thousands of files costs one
+// listing and one status call per query, and a file added or removed while the
+// program runs is still seen.
+class DiskFileSystem : public FileSystem {
+public:
+    explicit DiskFileSystem(QString applicationFolder);
+
+    QString applicationFolder() const override { return applicationFolder_; }
+    QString dir(const QString& path) override;
+    QString readFirstLine(const QString& path) override;
+    QString resolve(const QString& path) override;
+
+    // How many times a folder was read from disk (for the benchmarks and tests).
+    std::uint64_t listingsRead() const { return listingsRead_; }
+
+    // Longest first line kept; the rest of an endless line is not read.
+    static constexpr qint64 kMaxLineBytes = 16 * 1024 * 1024;
+
+private:
+    enum class Kind : std::uint8_t { File, Folder, Other };
+    struct Entry {
+        QString name;
+        Kind kind;
+    };
+    struct Stamp {
+        std::int64_t seconds = -1, nanoseconds = 0;
+        std::uint64_t device = 0, inode = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    struct Listing {
+        Stamp stamp;
+        bool trustworthy = false; // false while the folder may still change unseen
+        std::vector<Entry> entries;
+        QHash<QString, std::vector<int>> byFoldedName;
+    };
+
+    const Listing* listing(const QString& folder);
+    const Entry* find(const QString& folder, const QString& name, bool wantFolder);
+    QString resolveFolder(const QString& folder);
+    static QString toNative(const QString& path);
+    static bool stampOf(const QString& path, Stamp& stamp);
+
+    QString applicationFolder_;
+    QHash<QString, Listing> listings_;
+    QHash<QString, QString> resolvedFolders_;
+    std::uint64_t listingsRead_ = 0;
+};
+
+} // namespace tamiro

@@ -1,0 +1,170 @@
+#include "platform/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace tamiro {
+
+PictureBox::PictureBox(QWidget* parent) : Placed<QWidget>(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PictureBox::~PictureBox() = default;
+
+void PictureBox::setSunkenBorder(bool sunken) {
+    sunken_ = sunken;
+    place();
+}
+
+void PictureBox::place() {
+    Placed<QWidget>::place();
+    const QSize inside = geometry().size() - QSize(2 * border(), 2 * border());
+    const QSize wanted = inside.expandedTo(QSize(0, 0));
+    if (surface_.size() == wanted)
+        return;
+    // Keep what is shown; newly uncovered parts show the own picture.
+    QImage grown(wanted, QImage::Format_RGB32);
+    QImage kept = surface_;
+    surface_ = grown;
+    repaintRect(surface_.rect());
+    if (!kept.isNull()) {
+        QPainter painter(&surface_);
+        painter.drawImage(0, 0, kept);
+    }
+    update();
+}
+
+void PictureBox::setPicture(const Picture& picture) {
+    picture_ = picture;
+    if (!picture_.isNull())
+        setPlace(Left(), Top(), picture_.widthTwips() + pixelsToTwips(2 * border()),
+                 picture_.heightTwips() + pixelsToTwips(2 * border()));
+    repaintRect(surface_.rect());
+}
+
+void PictureBox::Cls() {
+    repaintRect(surface_.rect());
+}
+
+void PictureBox::repaintRect(const QRect& pixels) {
+    const QRect area = pixels.intersected(surface_.rect());
+    if (area.isEmpty())
+        return;
+    QPainter painter(&surface_);
+    painter.setClipRect(area);
+    painter.fillRect(area, backColor_);
+    if (!picture_.isNull())
+        painter.drawImage(0, 0, picture_.image());
+    if (image_ && image_->Visible() && !image_->picture().isNull())
+        painter.drawImage(image_->pixelRect().topLeft(), image_->picture().image());
+    update(area.translated(border(), border()));
+}
+
+void PictureBox::PaintPicture(const Picture& picture, float x1, float y1, float width1,
+                              float height1, float x2, float y2, float width2, float height2) {
+    if (picture.isNull() || surface_.isNull())
+        return;
+    const auto pixels = [](float twips) { return double(twips) / kTwipsPerPixel; };
+    const QRectF target(pixels(x1), pixels(y1), pixels(width1), pixels(height1));
+    const QRectF source(pixels(x2), pixels(y2), pixels(width2), pixels(height2));
+    QPainter painter(&surface_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(target, picture.image(), source);
+    update(target.toAlignedRect().translated(border(), border()));
+}
+
+void PictureBox::setMouseIcon(const Picture& icon) {
+    mouseIcon_ = icon;
+    setMousePointer(mousePointer_);
+}
+
+void PictureBox::setMousePointer(int mode) {
+    mousePointer_ = mode;
+    if (mode == kCustomPointer && !mouseIcon_.isNull()) {
+        const QPixmap& icon = mouseIcon_.pixmap();
+        setCursor(QCursor(icon, icon.width() / 2, icon.height() / 2));
+    } else {
+        unsetCursor();
+    }
+}
+
+ImageControl& PictureBox::addImageControl() {
+    image_ = std::make_unique<ImageControl>(*this);
+    return *image_;
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (sunken_) {
+        const QRect outer = rect();
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawLine(outer.topLeft(), outer.topRight());
+        painter.drawLine(outer.topLeft(), outer.bottomLeft());
+        painter.setPen(QColor(255, 255, 255));
+        painter.drawLine(outer.bottomLeft(), outer.bottomRight());
+        painter.drawLine(outer.topRight(), outer.bottomRight());
+        painter.setPen(QColor(64, 64, 64));
+        painter.drawLine(outer.topLeft() + QPoint(1, 1), outer.topRight() + QPoint(-1, 1));
+        painter.drawLine(outer.topLeft() + QPoint(1, 1), outer.bottomLeft() + QPoint(1, -1));
+    }
+    for (const QRect& part : event->region())
+        painter.drawImage(part, surface_, part.translated(-border(), -border()));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    std::int16_t button = 0;
+    const Qt::MouseButtons held = event->buttons();
+    if (held & Qt::LeftButton)
+        button |= LeftButton;
+    if (held & Qt::RightButton)
+        button |= RightButton;
+    if (held & Qt::MiddleButton)
+        button |= MiddleButton;
+    std::int16_t shift = 0;
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    if (keys & Qt::ShiftModifier)
+        shift |= ShiftKey;
+    if (keys & Qt::ControlModifier)
+        shift |= CtrlKey;
+    if (keys & Qt::AltModifier)
+        shift |= AltKey;
+    const QPointF inside = event->position() - QPointF(border(), border());
+    const float x = float(inside.x()) * kTwipsPerPixel + ScaleLeft();
+    const float y = float(inside.y()) * kTwipsPerPixel + ScaleTop();
+    if (image_ && image_->contains(x, y))
+        image_->mouseMoved(button, shift, x - image_->Left(), y - image_->Top());
+    else if (onMouseMove_)
+        onMouseMove_(button, shift, x, y);
+}
+
+void ImageControl::Move(float left, float top) {
+    const QRect before = pixelRect();
+    left_ = left;
+    top_ = top;
+    if (visible_) {
+        container_.repaintRect(before);
+        container_.repaintRect(pixelRect());
+    }
+}
+
+void ImageControl::setVisible(bool visible) {
+    if (visible == visible_)
+        return;
+    visible_ = visible;
+    container_.repaintRect(pixelRect());
+}
+
+void ImageControl::setPicture(const Picture& picture) {
+    const QRect before = pixelRect();
+    picture_ = picture;
+    width_ = picture.widthTwips();
+    height_ = picture.heightTwips();
+    if (visible_) {
+        container_.repaintRect(before);
+        container_.repaintRect(pixelRect());
+    }
+}
+
+} // namespace tamiro

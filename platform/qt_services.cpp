@@ -1,0 +1,95 @@
+#include "platform/qt_services.h"
+
+#include "platform/errors.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace tamiro {
+
+namespace {
+constexpr size_t kKeptPlayers = 4;
+}
+
+QtSoundPlayer::QtSoundPlayer(FileSystem& files) : files_(files) {}
+QtSoundPlayer::~QtSoundPlayer() = default;
+
+void QtSoundPlayer::play(const QString& path) {
+    const QString file = files_.resolve(path);
+    if (!QFileInfo(file).isFile())
+        return; // a missing sound is not worth a word to the child
+    auto player = std::find_if(players_.begin(), players_.end(),
+                               [&](const Player& p) { return p.file == file; });
+    if (player == players_.end()) {
+        if (players_.size() >= kKeptPlayers)
+            players_.erase(players_.begin());
+        auto effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(file));
+        players_.push_back({file, std::move(effect)});
+        player = players_.end() - 1;
+    }
+    // Playing before the file has finished loading starts it once it has.
+    player->effect->play();
+}
+
+QtPrinter::QtPrinter() = default;
+
+QtPrinter::~QtPrinter() {
+    if (painter_ && painter_->isActive())
+        painter_->end();
+}
+
+void QtPrinter::paintPicture(const Picture& picture, float x, float y, float width, float height) {
+    if (!painter_ || !painter_->isActive()) {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            throw PlatformError(QStringLiteral("no hay ninguna impresora predeterminada"));
+        printerName_ = info.printerName();
+        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        printer_->setDocName(QStringLiteral("Tamiro"));
+        painter_ = std::make_unique<QPainter>();
+        if (!painter_->begin(printer_.get()))
+            throw PlatformError(
+                QStringLiteral("la impresora «%1» no puede empezar a imprimir").arg(printerName_));
+    }
+    // The painter's origin is the corner of the printable area; a twip is
+    // 1/1440 of an inch whatever the printer's resolution.
+    const double scale = printer_->resolution() / 1440.0;
+    painter_->drawImage(QRectF(x * scale, y * scale, width * scale, height * scale),
+                        picture.image());
+}
+
+void QtPrinter::endDoc() {
+    if (!painter_ || !painter_->isActive())
+        return;
+    const bool ended = painter_->end();
+    painter_.reset();
+    printer_.reset();
+    if (!ended)
+        throw PlatformError(QStringLiteral("la impresora «%1» no ha podido terminar el documento")
+                                .arg(printerName_));
+}
+
+void QtMessageBox::show(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tamiro"), text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+float QtScreen::width() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? pixelsToTwips(screen->geometry().width()) : 0.0f;
+}
+
+float QtScreen::height() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? pixelsToTwips(screen->geometry().height()) : 0.0f;
+}
+
+} // namespace tamiro

@@ -1,0 +1,48 @@
+#pragma once
+
+// Content trees made by the tests: real files in a temporary folder, written
+// in the formats the program reads.
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace tamiro::testing {
+
+// Writes a one-frame GIF with a palette of the image's colours (at most 256).
+bool writeGif(const QString& path, const QImage& image);
+
+// A picture w x h pixels of one colour, with a 1-pixel black frame so that its
+// edges can be told apart.
+QImage framedImage(int width, int height, const QColor& fill);
+
+class ContentTree {
+public:
+    ContentTree();
+    const QString& folder() const { return root_; }
+    QString path(const QString& relative) const { return root_ + '/' + relative; }
+
+    void gif(const QString& relative, int width, int height, const QColor& fill = Qt::red);
+    void gif(const QString& relative, const QImage& image);
+    void jpeg(const QString& relative, const QImage& image);
+    void icon(const QString& relative, const QColor& fill = Qt::blue);
+    void text(const QString& relative, const QByteArray& bytes);
+    void folderNamed(const QString& relative);
+    void remove(const QString& relative);
+
+    // A drawing n of folder f: the coloured variant red (or JPEG), the
+    // uncoloured white with a black frame, same size.
+    void drawing(int folder, int number, int width = 40, int height = 30,
+                 bool jpegColoured = false);
+
+    // The few files start-up needs: brush size 1 (41 x 33 pixels, that is 615
+    // x 495 twips), pointer 1 and the background.
+    void basics();
+
+private:
+    QTemporaryDir dir_;
+    QString root_;
+};
+
+} // namespace tamiro::testing
