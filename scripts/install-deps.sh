@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Tamiro needs to build, run and be tested.
+# Run as root. Packages already present are left as they are.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
+  libgtest-dev libbenchmark-dev clang-format
+  # running: Qt's image, sound and print plugins
+  libqt6svg6 qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # tests: a real X server, sound device and printer
+  xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Instalando: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
