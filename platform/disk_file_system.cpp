@@ -228,7 +228,7 @@ QString DiskFileSystem::readFirstLine(const QString& path) {
     line.truncate(std::min<qsizetype>(line.size(), kMaxLineBytes));
 
     // Text written here is UTF-8; a file from an older machine may be Latin-1.
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(line);
     if (utf8.hasError())
         text = QString::fromLatin1(line);

@@ -165,21 +165,24 @@ TEST(BuiltInPictures, GifsHaveTheirColourTableFramesDelaysAndLoop) {
         EXPECT_TRUE(d.startsWith("GIF89a") || d.startsWith("GIF87a"));
         const quint8 packed = quint8(d[10]);
         ASSERT_TRUE(packed & 0x80) << "global colour table expected";
-        if (gif.paletteEntries)
+        if (gif.paletteEntries) {
             EXPECT_EQ(2 << (packed & 7), gif.paletteEntries);
+        }
 
         QImageReader reader(resourcePath(gif.name));
         ASSERT_EQ(reader.imageCount(), gif.frames);
-        if (gif.frames > 1)
+        if (gif.frames > 1) {
             EXPECT_EQ(reader.loopCount(), -1) << "animations loop for ever";
+        }
         const QSize size = reader.size();
         QList<QImage> frames;
         for (int i = 0; i < gif.frames; ++i) {
             const QImage frame = reader.read();
             ASSERT_FALSE(frame.isNull()) << "frame " << i;
             EXPECT_EQ(frame.size(), size) << "frame " << i;
-            if (gif.frames > 1)
+            if (gif.frames > 1) {
                 EXPECT_EQ(reader.nextImageDelay(), i == 0 ? 3000 : 100) << "frame " << i;
+            }
             frames << frame.convertToFormat(QImage::Format_ARGB32);
         }
         if (gif.frames > 1) {
