@@ -82,9 +82,13 @@ def to_palette(im):
         # Exact palette in a fixed order (most used first, then by value).
         colours.sort(key=lambda c: (-c[0], c[1]))
         pal = [v for _, rgb in colours for v in rgb]
-        palimg = Image.new("P", (1, 1))
-        palimg.putpalette(pal + [0] * (768 - len(pal)))
-        return im.quantize(palette=palimg, dither=Image.Dither.NONE)
+        # Each pixel gets its own colour's entry: Pillow's quantize() to a
+        # given palette matches through a reduced colour cache and would turn
+        # white into a near-white grey.
+        index = {rgb: i for i, (_, rgb) in enumerate(colours)}
+        out = Image.frombytes("P", im.size, bytes(index[p] for p in im.getdata()))
+        out.putpalette(pal + [0] * (768 - len(pal)))
+        return out
     q = im.quantize(colors=256, method=Image.Quantize.MEDIANCUT,
                     dither=Image.Dither.NONE)
     # Keep pure white and pure black exact: nearly white palette entries
