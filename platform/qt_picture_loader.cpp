@@ -97,13 +97,13 @@ Picture QtPictureLoader::decode(const QString& file, const QString& shownName) {
                                 .arg(shownName)
                                 .arg(size.width())
                                 .arg(size.height()));
-    const QByteArray format = reader.format();
     QImage image = reader.read();
     if (image.isNull() || image.width() > kMaxSide || image.height() > kMaxSide)
         throw PlatformError(QStringLiteral("el archivo «%1» no es una imagen válida: %2")
                                 .arg(shownName, readerProblem(reader.error())));
-    if (format == "ico")
-        image = withIconMask(std::move(image), data);
+    // QImageReader names no format for an icon it recognised by content, so
+    // the mask is looked for by the icon header itself.
+    image = withIconMask(std::move(image), data);
     return Picture(std::move(image));
 }
 
