@@ -12,11 +12,41 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#include <dlfcn.h>
+#endif
+
 namespace tamiro {
 
 namespace {
 constexpr size_t kKeptPlayers = 4;
+
+// Qt hands the finished document to the CUPS spooler when the painter ends,
+// but does not look at the answer: a queue that refuses the job loses the
+// page without a word. The answer is still there as the last error of the
+// CUPS library that Qt's print plugin has loaded, so it is read from there.
+// Empty when the job was taken or when CUPS is not in use.
+QString spoolerRefusal() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!cups)
+        return {};
+    using LastError = int (*)();
+    using LastErrorString = const char* (*)();
+    const auto lastError = reinterpret_cast<LastError>(dlsym(cups, "cupsLastError"));
+    const auto lastErrorString =
+        reinterpret_cast<LastErrorString>(dlsym(cups, "cupsLastErrorString"));
+    QString refusal;
+    constexpr int kFirstError = 0x0400; // IPP status codes below are successes
+    if (lastError && lastError() >= kFirstError)
+        refusal = lastErrorString ? QString::fromUtf8(lastErrorString()) : QStringLiteral("?");
+    dlclose(cups);
+    return refusal;
+#else
+    return {};
+#endif
 }
+} // namespace
 
 QtSoundPlayer::QtSoundPlayer(FileSystem& files) : files_(files) {}
 QtSoundPlayer::~QtSoundPlayer() = default;
@@ -75,6 +105,10 @@ void QtPrinter::endDoc() {
     if (!ended)
         throw PlatformError(QStringLiteral("la impresora «%1» no ha podido terminar el documento")
                                 .arg(printerName_));
+    const QString refusal = spoolerRefusal();
+    if (!refusal.isEmpty())
+        throw PlatformError(QStringLiteral("la impresora «%1» no ha aceptado el documento (%2)")
+                                .arg(printerName_, refusal));
 }
 
 void QtMessageBox::show(const QString& text) {
