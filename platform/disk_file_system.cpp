@@ -53,9 +53,12 @@ bool DiskFileSystem::stampOf(const QString& path, Stamp& stamp) {
     return true;
 }
 
-const DiskFileSystem::Listing* DiskFileSystem::listing(const QString& folder) {
+const DiskFileSystem::Listing* DiskFileSystem::listing(const QString& folder,
+                                                       const Stamp* known) {
     Stamp stamp;
-    if (!stampOf(folder, stamp)) {
+    if (known) {
+        stamp = *known;
+    } else if (!stampOf(folder, stamp)) {
         listings_.remove(folder);
         return nullptr;
     }
@@ -101,8 +104,8 @@ const DiskFileSystem::Listing* DiskFileSystem::listing(const QString& folder) {
 }
 
 const DiskFileSystem::Entry* DiskFileSystem::find(const QString& folder, const QString& name,
-                                                  bool wantFolder) {
-    const Listing* list = listing(folder);
+                                                  bool wantFolder, const Stamp* known) {
+    const Listing* list = listing(folder, known);
     if (!list)
         return nullptr;
     const auto matches = list->byFoldedName.constFind(fold(name));
@@ -123,18 +126,17 @@ const DiskFileSystem::Entry* DiskFileSystem::find(const QString& folder, const Q
 }
 
 // The folder on disk that a folder path names, matched name by name without
-// regard to letter case; empty when there is none.
-QString DiskFileSystem::resolveFolder(const QString& folder) {
+// regard to letter case; empty when there is none. The stamp of the folder
+// found is handed back, so that its listing needs no status call of its own.
+QString DiskFileSystem::resolveFolder(const QString& folder, Stamp& stamp) {
     if (folder.isEmpty())
-        return QStringLiteral(".");
+        return stampOf(QStringLiteral("."), stamp) ? QStringLiteral(".") : QString();
     const auto kept = resolvedFolders_.constFind(folder);
-    if (kept != resolvedFolders_.cend()) {
-        Stamp unused;
-        if (stampOf(*kept, unused))
-            return *kept;
-    }
-    Stamp exact;
-    if (stampOf(folder, exact)) {
+    if (kept != resolvedFolders_.cend() && stampOf(*kept, stamp))
+        return *kept;
+    if (stampOf(folder, stamp)) {
+        if (resolvedFolders_.size() >= kMaxListings)
+            resolvedFolders_.clear();
         resolvedFolders_.insert(folder, folder);
         return folder;
     }
@@ -154,6 +156,8 @@ QString DiskFileSystem::resolveFolder(const QString& folder) {
             return {};
         current = current.endsWith(u'/') ? current + entry->name : current + u'/' + entry->name;
     }
+    if (!stampOf(current, stamp))
+        return {};
     if (resolvedFolders_.size() >= kMaxListings)
         resolvedFolders_.clear();
     resolvedFolders_.insert(folder, current);
@@ -166,11 +170,12 @@ QString DiskFileSystem::dir(const QString& path) {
     const QString name = native.mid(slash + 1);
     if (name.isEmpty())
         return {};
+    Stamp stamp;
     const QString folder =
-        resolveFolder(slash < 0 ? QString() : native.left(slash == 0 ? 1 : slash));
+        resolveFolder(slash < 0 ? QString() : native.left(slash == 0 ? 1 : slash), stamp);
     if (folder.isEmpty())
         return {};
-    const Entry* entry = find(folder, name, false);
+    const Entry* entry = find(folder, name, false, &stamp);
     return entry ? entry->name : QString();
 }
 
@@ -180,11 +185,12 @@ QString DiskFileSystem::resolve(const QString& path) {
         return native;
     const qsizetype slash = native.lastIndexOf(u'/');
     const QString name = native.mid(slash + 1);
+    Stamp stamp;
     const QString folder =
-        resolveFolder(slash < 0 ? QString() : native.left(slash == 0 ? 1 : slash));
+        resolveFolder(slash < 0 ? QString() : native.left(slash == 0 ? 1 : slash), stamp);
     if (folder.isEmpty() || name.isEmpty())
         return native;
-    const Listing* list = listing(folder);
+    const Listing* list = listing(folder, &stamp);
     if (!list)
         return native;
     const auto matches = list->byFoldedName.constFind(fold(name));

@@ -48,9 +48,11 @@ private:
         QHash<QString, std::vector<int>> byFoldedName;
     };
 
-    const Listing* listing(const QString& folder);
-    const Entry* find(const QString& folder, const QString& name, bool wantFolder);
-    QString resolveFolder(const QString& folder);
+    // A known stamp saves the status call when the caller has just made it.
+    const Listing* listing(const QString& folder, const Stamp* known = nullptr);
+    const Entry* find(const QString& folder, const QString& name, bool wantFolder,
+                      const Stamp* known = nullptr);
+    QString resolveFolder(const QString& folder, Stamp& stamp);
     static QString toNative(const QString& path);
     static bool stampOf(const QString& path, Stamp& stamp);
 
