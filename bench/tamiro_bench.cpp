@@ -1,0 +1,443 @@
+// Speed and memory of the window's handlers: start-up, navigation steps,
+// brush moves with their repaint, the tiled background, the back search over
+// long series, the directory query, and resident memory over many steps.
+//
+// Run through scripts/bench.sh (Release, offscreen, a 1920 x 1080 screen).
+// Generated content lives in /tmp/tamiro-bench and is made once.
+
+#include "platform/disk_file_system.h"
+#include "platform/qt_picture_loader.h"
+#include "platform/qt_services.h"
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace tamiro;
+using Clock = std::chrono::steady_clock;
+
+const QString kSample = QStringLiteral(TAMIRO_SOURCE_DIR "/content");
+const QString kGenerated = QStringLiteral("/tmp/tamiro-bench");
+
+// Services that would reach a person do nothing here.
+struct QuietSound : SoundPlayer {
+    void play(const QString&) override {}
+};
+struct QuietPrinter : Printer {
+    void paintPicture(const Picture&, float, float, float, float) override {}
+    void endDoc() override {}
+};
+struct CountingMessages : MessageBox {
+    int shown = 0;
+    QString last;
+    void show(const QString& text) override { ++shown, last = text; }
+};
+
+// A window with real files and decoders on one application folder.
+struct Window {
+    DiskFileSystem files;
+    QtPictureLoader pictures{files};
+    QuietSound sound;
+    QuietPrinter printer;
+    CountingMessages messages;
+    QtScreen screen;
+    std::unique_ptr<Form1> form;
+
+    explicit Window(const QString& folder, bool shown = false) : files(folder) {
+        form = std::make_unique<Form1>(Services{files, pictures, sound, printer, messages, screen});
+        form->Form_Load();
+        if (shown) {
+            form->showOnScreen();
+            QCoreApplication::processEvents(); // the window is exposed
+            settle();
+        }
+    }
+    // Paints what the handlers left to paint, as the event loop would next.
+    void settle() const { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
+};
+
+long residentKilobytes() {
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Times each iteration itself, so that the median and the slowest step can be
+// reported besides the mean.
+class StepTimer {
+public:
+    explicit StepTimer(benchmark::State& state) : state_(state) {}
+    template <class Step> void time(Step&& step) {
+        const auto start = Clock::now();
+        step();
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        state_.SetIterationTime(seconds);
+        samples_.push_back(seconds);
+    }
+    ~StepTimer() {
+        if (samples_.empty())
+            return;
+        std::sort(samples_.begin(), samples_.end());
+        state_.counters["median_ms"] = samples_[samples_.size() / 2] * 1e3;
+        state_.counters["max_ms"] = samples_.back() * 1e3;
+    }
+
+private:
+    benchmark::State& state_;
+    std::vector<double> samples_;
+};
+
+// ---- generated content ------------------------------------------------------
+
+void copyFile(const QString& from, const QString& to) {
+    QDir().mkpath(QFileInfo(to).path());
+    QFile::remove(to);
+    if (!QFile::copy(from, to))
+        qFatal("cannot copy %s", qPrintable(from));
+}
+
+// A just-written folder may still change within its clock tick, so the
+// directory query reads it again on every call; content that has been
+// installed for a while is read once. The generated folders are dated back so
+// that they count as installed.
+void dateBack(const QString& root) {
+    const timespec past[2] = {{0, UTIME_OMIT}, {time(nullptr) - 3600, 0}};
+    QStringList folders{root};
+    while (!folders.isEmpty()) {
+        const QString folder = folders.takeLast();
+        for (const QString& inner : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            folders << folder + '/' + inner;
+        ::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), past, 0);
+    }
+}
+
+// The files that start-up and the feedback read, from the sample content.
+void sampleBasics(const QString& root) {
+    for (const char* file : {"fondo.gif", "impresora.txt", "sonido1.wav", "sonido2.wav",
+                             "medida/1.gif", "medida/2.gif", "medida/3.gif", "medida/4.gif",
+                             "punteros/1.ico", "animados/1.gif", "animados/2.gif"})
+        copyFile(kSample + '/' + file, root + '/' + file);
+}
+
+// Folder 1: twelve 679 x 440 GIF drawings; folder 2: the same with JPEG
+// coloured variants. Twelve drawings are more than the loader keeps, so every
+// step decodes.
+QString drawingsTree() {
+    const QString root = kGenerated + "/drawings";
+    if (QFile::exists(root + "/.complete"))
+        return root;
+    QDir(root).removeRecursively();
+    sampleBasics(root);
+    for (int n = 1; n <= 12; ++n) {
+        static constexpr int kFolders[] = {1, 2, 4}; // names all in lower case
+        const QString from = kSample + QString("/dibujos/%1/").arg(kFolders[(n - 1) / 3 % 3]);
+        const QString name = QString::number((n - 1) % 3 + 1) + ".gif";
+        for (int folder : {1, 2}) {
+            const QString to = root + QString("/dibujos/%1/").arg(folder);
+            copyFile(from + "no coloreado/" + name, to + QString("no coloreado/%1.gif").arg(n));
+            if (folder == 1) {
+                copyFile(from + "si coloreado/" + name, to + QString("si coloreado/%1.gif").arg(n));
+            } else {
+                QDir().mkpath(to + "si coloreado");
+                QImage coloured(from + "si coloreado/" + name);
+                if (coloured.isNull() ||
+                    !coloured.save(to + QString("si coloreado/%1.jpg").arg(n), "JPG", 90))
+                    qFatal("cannot write the JPEG drawings");
+            }
+        }
+    }
+    QFile(root + "/.complete").open(QIODevice::WriteOnly);
+    dateBack(root);
+    return root;
+}
+
+// Folder 1 with a series of `count` drawings, every file a hard link to one
+// tiny GIF.
+QString seriesTree(int count) {
+    const QString root = kGenerated + QString("/series-%1").arg(count);
+    if (QFile::exists(root + "/.complete"))
+        return root;
+    QDir(root).removeRecursively();
+    sampleBasics(root);
+    const QString tiny = root + "/.tiny.gif";
+    copyFile(kSample + "/medida/1.gif", tiny);
+    for (const char* variant : {"si coloreado", "no coloreado"}) {
+        const QString folder = root + "/dibujos/1/" + variant;
+        QDir().mkpath(folder);
+        const QByteArray from = QFile::encodeName(tiny);
+        for (int n = 1; n <= count; ++n) {
+            const QByteArray to = QFile::encodeName(folder + QString("/%1.gif").arg(n));
+            if (::link(from.constData(), to.constData()) != 0)
+                qFatal("cannot link %s", to.constData());
+        }
+    }
+    QFile(root + "/.complete").open(QIODevice::WriteOnly);
+    dateBack(root);
+    return root;
+}
+
+// ---- start-up -----------------------------------------------------------------
+
+void BM_StartUp(benchmark::State& state) {
+    StepTimer timer(state);
+    for (auto _ : state) {
+        timer.time([] {
+            DiskFileSystem files(kSample);
+            QtPictureLoader pictures(files);
+            QuietSound sound;
+            QuietPrinter printer;
+            CountingMessages messages;
+            QtScreen screen;
+            Form1 form(Services{files, pictures, sound, printer, messages, screen});
+            form.Form_Load();
+            form.resize(twipsToPixels(screen.width()), twipsToPixels(screen.height()));
+            const QPixmap frame = form.grab();
+            benchmark::DoNotOptimize(frame.cacheKey());
+        });
+    }
+}
+BENCHMARK(BM_StartUp)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// ---- navigation ---------------------------------------------------------------
+
+// Arg 0: GIF drawings, 1: JPEG coloured variants. Each step includes the
+// paint that follows it.
+void BM_NextDrawing(benchmark::State& state) {
+    Window window(drawingsTree(), true);
+    window.form->Command5_Click(std::int16_t(state.range(0)));
+    StepTimer timer(state);
+    for (auto _ : state)
+        timer.time([&] {
+            window.form->command4_Click();
+            window.settle();
+        });
+    state.counters["messages"] = window.messages.shown;
+}
+BENCHMARK(BM_NextDrawing)->ArgName("jpeg")->Arg(0)->Arg(1)->UseManualTime();
+
+void BM_PreviousDrawing(benchmark::State& state) {
+    Window window(drawingsTree(), true);
+    window.form->Command5_Click(std::int16_t(state.range(0)));
+    StepTimer timer(state);
+    for (auto _ : state)
+        timer.time([&] {
+            window.form->Command3_Click();
+            window.settle();
+        });
+    state.counters["messages"] = window.messages.shown;
+}
+BENCHMARK(BM_PreviousDrawing)->ArgName("jpeg")->Arg(0)->Arg(1)->UseManualTime();
+
+// Switching between the two folders, each time at another drawing.
+void BM_FolderButton(benchmark::State& state) {
+    Window window(drawingsTree(), true);
+    const auto index = std::int16_t(state.range(0));
+    StepTimer timer(state);
+    std::int16_t n = 0;
+    for (auto _ : state) {
+        n = std::int16_t(n % 12 + 1);
+        window.form->PictureNumber[size_t(index + 1)] = n;
+        timer.time([&] {
+            window.form->Command5_Click(index);
+            window.settle();
+        });
+    }
+    state.counters["messages"] = window.messages.shown;
+}
+BENCHMARK(BM_FolderButton)->ArgName("jpeg")->Arg(0)->Arg(1)->UseManualTime();
+
+// ---- brush --------------------------------------------------------------------
+
+// Counts what the drawing area paints.
+struct PaintCounter : QObject {
+    qint64 pixels = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            for (const QRect& part : static_cast<QPaintEvent*>(event)->region())
+                pixels += qint64(part.width()) * part.height();
+        return false;
+    }
+};
+
+// Arg: the brush-size picture, 1 (smallest, 16 x 16) or 4 (largest, 64 x 64).
+void BM_BrushMove(benchmark::State& state) {
+    Window window(kSample, true);
+    window.form->command4_Click();
+    while (window.form->SizeNumber != state.range(0))
+        window.form->Command1_Click();
+    window.settle();
+    PaintCounter painted;
+    window.form->Picture1->installEventFilter(&painted);
+    const float width = window.form->Picture1->Width(), height = window.form->Picture1->Height();
+    StepTimer timer(state);
+    float x = 0, y = height / 3, step = 45;
+    for (auto _ : state) {
+        x += step;
+        if (x < 0 || x > width)
+            step = -step, y = std::fmod(y + 600, height);
+        timer.time([&] {
+            window.form->Picture1_Mousemove(LeftButton, 0, x, y);
+            window.settle();
+        });
+    }
+    state.counters["painted_px"] =
+        benchmark::Counter(double(painted.pixels), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_BrushMove)
+    ->ArgName("size")
+    ->Arg(1)
+    ->Arg(4)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// ---- background ---------------------------------------------------------------
+
+// The tiling alone, over a 1920 x 1080 client area.
+void BM_Background(benchmark::State& state) {
+    Window window(kSample);
+    window.form->resize(1920, 1080);
+    QImage canvas(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    StepTimer timer(state);
+    for (auto _ : state)
+        timer.time([&] {
+            QPainter painter(&canvas);
+            window.form->Form_Paint(painter);
+        });
+}
+BENCHMARK(BM_Background)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// The whole window, controls included, at 1920 x 1080.
+void BM_WindowPaint(benchmark::State& state) {
+    Window window(kSample);
+    window.form->command4_Click();
+    window.form->resize(1920, 1080);
+    QImage canvas(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    StepTimer timer(state);
+    for (auto _ : state)
+        timer.time([&] { window.form->render(&canvas); });
+}
+BENCHMARK(BM_WindowPaint)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// ---- long series --------------------------------------------------------------
+
+// Stepping back from drawing 1 searches the whole series for its last drawing.
+void BM_BackSearch(benchmark::State& state) {
+    const int count = int(state.range(0));
+    Window window(seriesTree(count));
+    StepTimer timer(state);
+    for (auto _ : state) {
+        window.form->PictureNumber[1] = 1;
+        timer.time([&] { window.form->Command3_Click(); });
+        if (window.form->PictureNumber[1] != count)
+            state.SkipWithError("the back search did not find the last drawing");
+    }
+    state.counters["listings_read"] = double(window.files.listingsRead());
+}
+BENCHMARK(BM_BackSearch)
+    ->ArgName("drawings")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(30000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// One directory query in a folder of 10,000 files, with the folder's listing
+// kept (warm) and on a fresh file system that must read it (cold).
+void BM_DirQuery(benchmark::State& state) {
+    const QString root = seriesTree(10000);
+    DiskFileSystem files(root);
+    const QString path = root + "\\dibujos\\1\\si coloreado\\5000.GIF";
+    files.dir(path);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(files.dir(path));
+}
+BENCHMARK(BM_DirQuery)->Unit(benchmark::kMicrosecond);
+
+void BM_DirQueryCold(benchmark::State& state) {
+    const QString root = seriesTree(10000);
+    const QString path = root + "\\dibujos\\1\\si coloreado\\5000.GIF";
+    for (auto _ : state) {
+        DiskFileSystem files(root);
+        benchmark::DoNotOptimize(files.dir(path));
+    }
+}
+BENCHMARK(BM_DirQueryCold)->Unit(benchmark::kMillisecond);
+
+// ---- memory -------------------------------------------------------------------
+
+// Resident memory after start-up, and its growth over 10,000 navigation steps
+// of every kind on the sample content (after 200 steps that fill the caches).
+void BM_MemoryOverSteps(benchmark::State& state) {
+    for (auto _ : state) {
+        const long before = residentKilobytes();
+        Window window(kSample, true);
+        const long afterStartUp = residentKilobytes();
+        const auto step = [&](int i) {
+            switch (i % 4) {
+            case 0:
+                window.form->command4_Click();
+                break;
+            case 1:
+                window.form->Command3_Click();
+                break;
+            case 2:
+                window.form->Command5_Click(std::int16_t(i / 4 % 6));
+                break;
+            default:
+                window.form->command4_Click();
+                window.form->Picture1_Mousemove(LeftButton, 0, float(i % 9000), 3000);
+            }
+            window.settle();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+        for (int i = 0; i < 200; ++i)
+            step(i);
+        const long warm = residentKilobytes();
+        for (int i = 0; i < 10000; ++i)
+            step(i);
+        const long end = residentKilobytes();
+        state.counters["startup_rss_MB"] = double(afterStartUp) / 1024;
+        state.counters["startup_cost_MB"] = double(afterStartUp - before) / 1024;
+        state.counters["growth_10k_MB"] = double(end - warm) / 1024;
+        state.counters["growth_total_MB"] = double(end - afterStartUp) / 1024;
+        state.counters["messages"] = window.messages.shown;
+        if (window.messages.shown)
+            std::fprintf(stderr, "last message: %s\n", qPrintable(window.messages.last));
+    }
+}
+BENCHMARK(BM_MemoryOverSteps)->Iterations(1)->Unit(benchmark::kSecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
