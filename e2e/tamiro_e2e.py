@@ -2,7 +2,7 @@
 """End-to-end tests of Tamiro: the built program on its sample content, in a
 real X server, clicked and dragged with xdotool, its screen read back.
 
-    tamiro_e2e.py TEST --program PATH [--size WxH] [--workdir DIR]
+    tamiro_e2e.py TEST --program PATH [--size WxH] [--workdir DIR] [--in-place]
 
 TEST is one of: start, navigation, brush, sound, print, end. Exit status 0
 when the test passes, 1 when it fails, 77 when it cannot run here.
@@ -426,9 +426,9 @@ def test_print(args):
         time.sleep(0.3)
         return new if new == {p: s for p, s in pdfs(folder).items() if p not in known} else None
 
-    new = wait_until(printed, 30, 0.2)
+    new = wait_until(printed, 20, 0.2)
     if not new:
-        raise Failure("no PDF appeared in %s within 30 s of printing with \"SI\"" % folder)
+        raise Failure("no PDF appeared in %s within 20 s of printing with \"SI\"" % folder)
     print("PDF %s after %.1f s" % (", ".join(new), time.monotonic() - started))
     time.sleep(1.0)  # a job of the switched-off run would have arrived by now
     new = {p for p in pdfs(folder) if p not in known}
@@ -480,14 +480,16 @@ def main():
     parser.add_argument("--program", required=True)
     parser.add_argument("--size", default="1024x768")
     parser.add_argument("--workdir", default=None)
+    parser.add_argument("--in-place", action="store_true",
+                        help="run the program where it is installed, not in a copy")
     args = parser.parse_args()
     args.size = tuple(int(v) for v in args.size.split("x"))
     args.workdir = os.path.abspath(args.workdir or "e2e-%s-%dx%d" % ((args.test,) + args.size))
     try:
         if args.test == "print":
             return test_print(args) or 0
-        with Session(args.program, args.size, args.workdir,
-                     sound=args.test == "sound") as session:
+        with Session(args.program, args.size, args.workdir, sound=args.test == "sound",
+                     copy_program=not args.in_place) as session:
             SESSION_TESTS[args.test](session)
         return 0
     except Failure as failure:

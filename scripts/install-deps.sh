@@ -12,6 +12,9 @@ packages=(
   # tests: a real X server, sound device and printer
   xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  python3
+  # packaging: the .deb and the checks of its desktop entry and metadata
+  dpkg-dev appstream desktop-file-utils
 )
 
 missing=()
