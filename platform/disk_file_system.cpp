@@ -43,8 +43,13 @@ QString DiskFileSystem::toNative(const QString& path) {
 }
 
 bool DiskFileSystem::stampOf(const QString& path, Stamp& stamp) {
+    // No name on disk holds a NUL character; the system would read the path
+    // only up to it and answer for another folder.
+    const QByteArray encoded = QFile::encodeName(path);
+    if (encoded.contains('\0'))
+        return false;
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+    if (::stat(encoded.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
         return false;
     stamp.seconds = info.st_mtim.tv_sec;
     stamp.nanoseconds = info.st_mtim.tv_nsec;

@@ -6,6 +6,7 @@
 // TAMIRO_ROBUSTNESS_EVENTS sets the number of events per run (20000 by
 // default), TAMIRO_ROBUSTNESS_SEED the seed of the random sequence.
 
+#include "platform/errors.h"
 #include "support/form_fixture.h"
 
 #include <QApplication>
@@ -275,3 +276,17 @@ TEST_F(Robustness, DamagedContentWithHugeBrushAndMissingBackground) {
 }
 
 } // namespace
+
+// Found by fuzzing: the system reads a path only up to a NUL character, so a
+// folder name with one inside must not stand for the folder before it.
+TEST(DirectoryQueryRobustness, PathWithNulCharacterNamesNothing) {
+    ContentTree tree;
+    tree.gif("dibujos/1/si coloreado/2.gif", 4, 4);
+    DiskFileSystem files(tree.folder());
+    const QString folder = tree.folder() + "\\dibujos\\1\\si coloreado";
+    ASSERT_EQ("2.gif", files.dir(folder + "\\2.gif"));
+    const QString withNul = folder + QChar(0) + QChar(0) + "\\2.gif";
+    EXPECT_EQ("", files.dir(withNul));
+    EXPECT_FALSE(QFileInfo(files.resolve(withNul)).exists());
+    EXPECT_THROW(files.readFirstLine(withNul), PlatformError);
+}
