@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and libFuzzer (with ASan and UBSan) into
+# build-fuzz/ and runs each for the given number of seconds (default 300):
+#   fuzz_paths       content path resolution and the directory query
+#   fuzz_first_line  the first-line reader of "impresora.txt"
+# Only the file system sources and Qt Core are linked. Findings (crash-*,
+# leak-*, timeout-*) land in build-fuzz/findings/<target>/; the seeds in
+# fuzz/corpus are copied into a working corpus there, so fuzz/ stays as it is.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-300}
+./scripts/install-deps.sh
+
+# The fuzzer's compiler and runtime, installed here only.
+missing=()
+for package in clang libclang-rt-14-dev; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+root=$(pwd)
+build=$root/build-fuzz
+mkdir -p "$build"
+qt_includes=$(pkg-config --cflags Qt6Core)
+flags=(-std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined
+  -fno-sanitize-recover=undefined -fno-omit-frame-pointer -I. $qt_includes
+  -I/usr/include/x86_64-linux-gnu/qt6/QtGui)
+
+status=0
+for target in fuzz_paths fuzz_first_line; do
+  echo "== $target: building"
+  clang++ "${flags[@]}" "fuzz/$target.cpp" platform/disk_file_system.cpp \
+    -o "$build/$target" $(pkg-config --libs Qt6Core)
+  corpus="$build/corpus/$target"
+  findings="$build/findings/$target"
+  mkdir -p "$corpus" "$findings"
+  cp -n fuzz/corpus/"${target#fuzz_}"/* "$corpus"/
+  # Absolute paths: the path target works inside its own folder.
+  options=(-max_total_time="$seconds" -timeout=10 -max_len=4096 -print_final_stats=1
+    -artifact_prefix="$findings/")
+  [ -f "fuzz/${target#fuzz_}.dict" ] && options+=(-dict="$root/fuzz/${target#fuzz_}.dict")
+  echo "== $target: running for $seconds s"
+  if ! nice "$build/$target" "${options[@]}" "$corpus" 2>"$build/$target.log"; then
+    status=1
+    echo "== $target: FOUND A FAULT, see $build/$target.log and $findings/"
+  fi
+  grep -E '^(stat::|#[0-9]+ +DONE)' "$build/$target.log" || tail -5 "$build/$target.log"
+done
+exit $status
