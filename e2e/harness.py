@@ -15,8 +15,8 @@ Only the Python standard library and Debian's command-line tools are used.
 import math
 import os
 import shutil
-import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -235,7 +235,7 @@ class Session:
                 self._start_sound()
             self._start_program()
         except BaseException:
-            self.__exit__(None, None, None)
+            self.__exit__(*sys.exc_info())
             raise
         return self
 
@@ -251,6 +251,9 @@ class Session:
         for log in self.logs:
             log.close()
         shutil.rmtree(self.runtime, ignore_errors=True)
+        if kind is None and self.copy_program:
+            # Kept after a failure, to look into; removed after a pass.
+            shutil.rmtree(os.path.join(self.workdir, "app"), ignore_errors=True)
         if kind is not None and hasattr(self, "program_log"):
             with open(self.program_log, errors="replace") as text:
                 tail = text.read()[-2000:]
@@ -281,7 +284,10 @@ class Session:
         os.makedirs(self.app_folder)
         source = os.path.dirname(os.path.realpath(self.program))
         self.executable = os.path.join(self.app_folder, os.path.basename(self.program))
-        shutil.copy2(self.program, self.executable)
+        try:  # the program is never changed: a link is enough where one can be made
+            os.link(os.path.realpath(self.program), self.executable)
+        except OSError:
+            shutil.copy2(self.program, self.executable)
         for name in CONTENT_NAMES:
             path = os.path.join(source, name)
             if os.path.isdir(path):
@@ -384,7 +390,7 @@ class Session:
         args += ["sleep", str(pause), "mouseup", "1"]
         self.xdotool(*args)
 
-    def expect(self, check, timeout=5, what="the screen"):
+    def expect(self, check, timeout=10, what="the screen"):
         """Takes screenshots until check(image) returns no complaint (None or
         an empty list), or fails with the last complaint after timeout seconds."""
         deadline = time.monotonic() + timeout

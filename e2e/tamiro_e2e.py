@@ -209,8 +209,7 @@ def test_navigation(session):
     drawings = Drawings(session.app_folder)
     background = Background(session.app_folder)
     first = Drawing(drawings, 1, 1)
-    # The folder whose first drawing differs most in size from folder 1's
-    # shows the re-centring best.
+    # The folder with the narrowest first drawing shows the re-centring best.
     folders = [f for f in range(2, 11) if drawings.coloured(f, 1)]
     if not folders:
         raise Failure("the sample content has only one drawing folder")
