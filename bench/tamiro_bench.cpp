@@ -23,6 +23,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <malloc.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -227,14 +228,22 @@ void BM_NextDrawing(benchmark::State& state) {
     Window window(drawingsTree(), true);
     window.form->Command5_Click(std::int16_t(state.range(0)));
     StepTimer timer(state);
+    const auto decodesBefore = window.pictures.decodes();
     for (auto _ : state)
         timer.time([&] {
             window.form->command4_Click();
             window.settle();
         });
+    state.counters["decodes"] = benchmark::Counter(
+        double(window.pictures.decodes() - decodesBefore), benchmark::Counter::kAvgIterations);
     state.counters["messages"] = window.messages.shown;
 }
-BENCHMARK(BM_NextDrawing)->ArgName("jpeg")->Arg(0)->Arg(1)->UseManualTime();
+BENCHMARK(BM_NextDrawing)
+    ->ArgName("jpeg")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_PreviousDrawing(benchmark::State& state) {
     Window window(drawingsTree(), true);
@@ -247,7 +256,12 @@ void BM_PreviousDrawing(benchmark::State& state) {
         });
     state.counters["messages"] = window.messages.shown;
 }
-BENCHMARK(BM_PreviousDrawing)->ArgName("jpeg")->Arg(0)->Arg(1)->UseManualTime();
+BENCHMARK(BM_PreviousDrawing)
+    ->ArgName("jpeg")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Switching between the two folders, each time at another drawing.
 void BM_FolderButton(benchmark::State& state) {
@@ -265,7 +279,12 @@ void BM_FolderButton(benchmark::State& state) {
     }
     state.counters["messages"] = window.messages.shown;
 }
-BENCHMARK(BM_FolderButton)->ArgName("jpeg")->Arg(0)->Arg(1)->UseManualTime();
+BENCHMARK(BM_FolderButton)
+    ->ArgName("jpeg")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // ---- brush --------------------------------------------------------------------
 
@@ -387,7 +406,9 @@ BENCHMARK(BM_DirQueryCold)->Unit(benchmark::kMillisecond);
 // ---- memory -------------------------------------------------------------------
 
 // Resident memory after start-up, and its growth over 10,000 navigation steps
-// of every kind on the sample content (after 200 steps that fill the caches).
+// of every kind on the sample content (after 200 steps that fill the caches):
+// resident memory at the end and at its highest, and the heap in use, which
+// shows a leak without the noise of freed pages the allocator keeps.
 void BM_MemoryOverSteps(benchmark::State& state) {
     for (auto _ : state) {
         const long before = residentKilobytes();
@@ -408,18 +429,26 @@ void BM_MemoryOverSteps(benchmark::State& state) {
                 window.form->command4_Click();
                 window.form->Picture1_Mousemove(LeftButton, 0, float(i % 9000), 3000);
             }
-            window.settle();
+            QCoreApplication::processEvents(); // as the event loop would between clicks
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         };
         for (int i = 0; i < 200; ++i)
             step(i);
         const long warm = residentKilobytes();
-        for (int i = 0; i < 10000; ++i)
+        const size_t heapWarm = mallinfo2().uordblks;
+        long highest = warm;
+        for (int i = 0; i < 10000; ++i) {
             step(i);
+            if (i % 500 == 499)
+                highest = std::max(highest, residentKilobytes());
+        }
         const long end = residentKilobytes();
+        const size_t heapEnd = mallinfo2().uordblks;
         state.counters["startup_rss_MB"] = double(afterStartUp) / 1024;
         state.counters["startup_cost_MB"] = double(afterStartUp - before) / 1024;
         state.counters["growth_10k_MB"] = double(end - warm) / 1024;
+        state.counters["heap_growth_10k_MB"] = (double(heapEnd) - double(heapWarm)) / (1 << 20);
+        state.counters["highest_over_warm_MB"] = double(highest - warm) / 1024;
         state.counters["growth_total_MB"] = double(end - afterStartUp) / 1024;
         state.counters["messages"] = window.messages.shown;
         if (window.messages.shown)
