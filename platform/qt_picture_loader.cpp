@@ -104,6 +104,10 @@ Picture QtPictureLoader::decode(const QString& file, const QString& shownName) {
     // QImageReader names no format for an icon it recognised by content, so
     // the mask is looked for by the icon header itself.
     image = withIconMask(std::move(image), data);
+    // Converted once to the screen's own formats, so that every later draw
+    // is a plain copy instead of a palette lookup per pixel.
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                            : QImage::Format_RGB32);
     return Picture(std::move(image));
 }
 
