@@ -34,20 +34,26 @@ TEST(Tiling, BoundsAreInclusive) {
     EXPECT_TRUE(tiles(100, 100, 0, 1500).empty()) << "a step of 0 tiles nothing";
 }
 
-using Background = FormTest;
+class Background : public FormTest {
+protected:
+    // What one paint event of the window draws, over black.
+    QImage painted(QSize size) {
+        form->resize(size);
+        QImage shown(size, QImage::Format_RGB32);
+        shown.fill(Qt::black);
+        QPainter painter(&shown);
+        form->Form_Paint(painter);
+        return shown;
+    }
+};
 
 TEST_F(Background, TilesTheWholeWindowFromTheTopLeftCorner) {
     QImage tile(100, 7, QImage::Format_RGB32);
     tile.fill(Qt::cyan);
     tile.setPixelColor(0, 0, Qt::red); // marks each tile's corner
     content.gif("fondo.gif", tile);
-    Form1& f = makeForm();
-    f.resize(250, 20);
-    QImage shown(f.size(), QImage::Format_RGB32);
-    shown.fill(Qt::black);
-    QPainter painter(&shown);
-    f.Form_Paint(painter);
-    painter.end();
+    makeForm();
+    const QImage shown = painted({250, 20});
     for (int x : {0, 100, 200})
         for (int y : {0, 7, 14})
             EXPECT_EQ(QColor(Qt::red), shown.pixelColor(x, y)) << x << "," << y;
@@ -57,12 +63,8 @@ TEST_F(Background, TilesTheWholeWindowFromTheTopLeftCorner) {
 }
 
 TEST_F(Background, TellsOnceWhenMissingAndUsesItOnceItAppears) {
-    Form1& f = makeForm();
-    f.resize(50, 50);
-    QImage shown(f.size(), QImage::Format_RGB32);
-    shown.fill(Qt::black);
-    QPainter painter(&shown);
-    f.Form_Paint(painter);
+    makeForm();
+    EXPECT_EQ(QColor(Qt::black), painted({50, 50}).pixelColor(5, 5));
     EXPECT_TRUE(messages.shown.isEmpty()) << "never from inside a paint";
     QCoreApplication::processEvents();
     ASSERT_EQ(1, messages.shown.size());
@@ -72,28 +74,20 @@ TEST_F(Background, TellsOnceWhenMissingAndUsesItOnceItAppears) {
     EXPECT_TRUE(lines[1].startsWith("ERROR: no encuentro el archivo")) << lines[1].toStdString();
     EXPECT_TRUE(lines[1].contains(content.path("fondo.gif")));
 
-    f.Form_Paint(painter);
+    painted({50, 50});
     QCoreApplication::processEvents();
     EXPECT_EQ(1, messages.shown.size()) << "once per start";
 
     content.gif("fondo.gif", 10, 10, Qt::green);
-    f.Form_Paint(painter);
-    painter.end();
-    EXPECT_EQ(QColor(Qt::green), shown.pixelColor(5, 5));
+    EXPECT_EQ(QColor(Qt::green), painted({50, 50}).pixelColor(5, 5));
 }
 
 TEST_F(Background, KeepsThePictureOnceLoaded) {
     content.gif("fondo.gif", 10, 10, Qt::green);
-    Form1& f = makeForm();
-    f.resize(30, 30);
-    QImage shown(f.size(), QImage::Format_RGB32);
-    QPainter painter(&shown);
-    f.Form_Paint(painter);
+    makeForm();
+    painted({30, 30});
     content.remove("fondo.gif");
-    shown.fill(Qt::black);
-    f.Form_Paint(painter);
-    painter.end();
+    EXPECT_EQ(QColor(Qt::green), painted({30, 30}).pixelColor(15, 15));
     QCoreApplication::processEvents();
-    EXPECT_EQ(QColor(Qt::green), shown.pixelColor(15, 15));
     EXPECT_TRUE(messages.shown.isEmpty());
 }
