@@ -18,8 +18,8 @@ void Form1::Form_Load() {
         Command1->setPicture(pictures_.load(firstSize));
         Image1->setPicture(pictures_.load(firstSize));
     } catch (const PlatformError& error) {
-        reportStartupProblem(QStringLiteral("No puedo cargar el primer tamaño de pincel: %1.")
-                                 .arg(error.description()));
+        services_.messages.show(QStringLiteral("No puedo cargar el primer tamaño de pincel: %1.")
+                                    .arg(error.description()));
     }
 
     // The printing switch: the first line of "impresora.txt", when a file of
@@ -29,7 +29,7 @@ void Form1::Form_Load() {
         try {
             PrinterSwitch = files_.readFirstLine(switchFile);
         } catch (const PlatformError& error) {
-            reportStartupProblem(
+            services_.messages.show(
                 QStringLiteral("No puedo leer el interruptor de impresión: %1. La impresión queda "
                                "desactivada.")
                     .arg(error.description()));
@@ -40,7 +40,7 @@ void Form1::Form_Load() {
     try {
         Picture1->setMouseIcon(pictures_.load(AppFolder + "\\punteros\\1.ico"));
     } catch (const PlatformError& error) {
-        reportStartupProblem(
+        services_.messages.show(
             QStringLiteral("No puedo cargar el primer puntero: %1.").arg(error.description()));
     }
     Picture1->setMousePointer(kCustomPointer);
@@ -71,10 +71,6 @@ void Form1::PlacePictureArea() {
 
 void Form1::Command2_Click() {
     emit ended();
-}
-
-void Form1::reportStartupProblem(const QString& description) {
-    services_.messages.show(description);
 }
 
 } // namespace tamiro

@@ -18,11 +18,4 @@ private:
     QString description_;
 };
 
-// The description as a sentence of its own: first letter in upper case.
-inline QString asSentence(const QString& description) {
-    if (description.isEmpty())
-        return description;
-    return description.at(0).toUpper() + description.mid(1);
-}
-
 } // namespace tamiro

@@ -11,9 +11,7 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 
 build=build-bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAMIRO_TESTS=OFF \
-  -DTAMIRO_BENCHMARKS=ON >/dev/null
-cmake --build "$build" -j "$(nproc)" --target tamiro_bench
+BUILD_DIR=$build BUILD_TYPE=Release ./scripts/build.sh -DTAMIRO_TESTS=OFF -DTAMIRO_BENCHMARKS=ON
 
 # The offscreen platform stops the program when its screen file is missing,
 # so it is written first.

@@ -8,9 +8,7 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 
 build=build-asan
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAMIRO_SANITIZE=ON \
-  -DTAMIRO_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)"
+BUILD_DIR=$build BUILD_TYPE=Debug ./scripts/build.sh -DTAMIRO_SANITIZE=ON -DTAMIRO_BENCHMARKS=OFF
 
 source ./scripts/test-services.sh
 trap stop_test_services EXIT

@@ -77,8 +77,6 @@ private:
     void showDrawing(SourceSize source, const QString& sound);
     std::int16_t& currentPictureNumber();
 
-    // Start-up steps that read a file report what is missing and go on.
-    void reportStartupProblem(const QString& description);
     void reportBackgroundProblem(const QString& description);
 
     Services services_;
