@@ -3,12 +3,18 @@
 
 started_cupsd=""
 
+# lpstat -r exits 0 whether or not the scheduler runs, so read what it says.
+scheduler_running() {
+  LC_ALL=C lpstat -r 2>/dev/null | grep -q '^scheduler is running'
+}
+
 start_test_services() {
-  if ! lpstat -r >/dev/null 2>&1; then
+  if ! scheduler_running; then
     mkdir -p /run/cups
     /usr/sbin/cupsd
     started_cupsd=yes
-    for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+    for _ in $(seq 50); do scheduler_running && break; sleep 0.1; done
+    scheduler_running || { echo "The CUPS scheduler did not start" >&2; return 1; }
   fi
   if ! lpstat -p PDF >/dev/null 2>&1; then
     lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E -o printer-is-shared=no
