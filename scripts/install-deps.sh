@@ -14,7 +14,7 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   python3
   # packaging: the .deb and the checks of its desktop entry and metadata
-  dpkg-dev appstream desktop-file-utils
+  dpkg-dev file appstream desktop-file-utils
 )
 
 missing=()
