@@ -58,8 +58,7 @@ bool DiskFileSystem::stampOf(const QString& path, Stamp& stamp) {
     return true;
 }
 
-const DiskFileSystem::Listing* DiskFileSystem::listing(const QString& folder,
-                                                       const Stamp* known) {
+const DiskFileSystem::Listing* DiskFileSystem::listing(const QString& folder, const Stamp* known) {
     Stamp stamp;
     if (known) {
         stamp = *known;

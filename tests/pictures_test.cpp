@@ -22,11 +22,11 @@ struct Picture {
 };
 
 const Picture kPictures[] = {
-    {"I1.ico", "ico", 32, 32}, {"B1.gif", "gif", 67, 67}, {"B2.ico", "ico", 32, 32},
-    {"B3.gif", "gif", 74, 67}, {"B4.gif", "gif", 74, 67}, {"B5.bmp", "bmp", 55, 66},
-    {"F0.ico", "ico", 32, 32}, {"F1.ico", "ico", 32, 32}, {"F2.ico", "ico", 32, 32},
-    {"F3.ico", "ico", 32, 32}, {"F4.ico", "ico", 32, 32}, {"F5.ico", "ico", 32, 32},
-    {"F6.ico", "ico", 32, 32}, {"F7.ico", "ico", 32, 32}, {"F8.ico", "ico", 32, 32},
+    {"I1.ico", "ico", 32, 32}, {"B1.gif", "gif", 67, 67},   {"B2.ico", "ico", 32, 32},
+    {"B3.gif", "gif", 74, 67}, {"B4.gif", "gif", 74, 67},   {"B5.bmp", "bmp", 55, 66},
+    {"F0.ico", "ico", 32, 32}, {"F1.ico", "ico", 32, 32},   {"F2.ico", "ico", 32, 32},
+    {"F3.ico", "ico", 32, 32}, {"F4.ico", "ico", 32, 32},   {"F5.ico", "ico", 32, 32},
+    {"F6.ico", "ico", 32, 32}, {"F7.ico", "ico", 32, 32},   {"F8.ico", "ico", 32, 32},
     {"F9.ico", "ico", 32, 32}, {"T1.gif", "gif", 679, 440},
 };
 
@@ -76,9 +76,9 @@ struct Icon {
     int bits;
 };
 
-const Icon kIcons[] = {{"I1.ico", 4}, {"B2.ico", 4}, {"F0.ico", 4}, {"F1.ico", 24},
-                       {"F2.ico", 4}, {"F3.ico", 24}, {"F4.ico", 4}, {"F5.ico", 4},
-                       {"F6.ico", 4}, {"F7.ico", 4}, {"F8.ico", 24}, {"F9.ico", 24}};
+const Icon kIcons[] = {{"I1.ico", 4}, {"B2.ico", 4},  {"F0.ico", 4},  {"F1.ico", 24},
+                       {"F2.ico", 4}, {"F3.ico", 24}, {"F4.ico", 4},  {"F5.ico", 4},
+                       {"F6.ico", 4}, {"F7.ico", 4},  {"F8.ico", 24}, {"F9.ico", 24}};
 
 TEST(BuiltInPictures, IconsAreOne32x32BitmapEntryWithDepthAndMask) {
     for (const Icon& icon : kIcons) {
@@ -154,8 +154,7 @@ struct Gif {
     int paletteEntries; // 0: any global colour table
 };
 
-const Gif kGifs[] = {
-    {"B1.gif", 1, 256}, {"B3.gif", 9, 0}, {"B4.gif", 9, 0}, {"T1.gif", 1, 256}};
+const Gif kGifs[] = {{"B1.gif", 1, 256}, {"B3.gif", 9, 0}, {"B4.gif", 9, 0}, {"T1.gif", 1, 256}};
 
 TEST(BuiltInPictures, GifsHaveTheirColourTableFramesDelaysAndLoop) {
     for (const Gif& gif : kGifs) {
