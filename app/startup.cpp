@@ -13,10 +13,8 @@ void Form1::Form_Load() {
     SizeNumber = 1;
 
     // The first brush size, on the button and as the brush image.
-    const QString firstSize = AppFolder + "\\medida\\" + QString::number(SizeNumber) + ".gif";
     try {
-        Command1->setPicture(pictures_.load(firstSize));
-        Image1->setPicture(pictures_.load(firstSize));
+        ShowBrushSize();
     } catch (const PlatformError& error) {
         services_.messages.show(QStringLiteral("No puedo cargar el primer tamaño de pincel: %1.")
                                     .arg(error.description()));

@@ -14,16 +14,23 @@ void Form1::Command1_Click() {
         (AppFolder + "\\medida\\" + QString::number(SizeNumber) + ".gif").toUpper();
     if (files_.dir(test).isEmpty())
         SizeNumber = 1;
-    const QString file = AppFolder + "\\medida\\" + QString::number(SizeNumber) + ".gif";
     try {
-        Command1->setPicture(pictures_.load(file));
-        Image1->setPicture(pictures_.load(file));
+        ShowBrushSize();
     } catch (const PlatformError& error) {
         services_.messages.show(
             QStringLiteral("No puedo cambiar el tamaño del pincel: %1.").arg(error.description()));
         return;
     }
     Picture1->setMousePointer(kCustomPointer);
+}
+
+// Brush size SizeNumber on the button and as the brush image: one load of
+// its picture serves both, so they never show different sizes.
+void Form1::ShowBrushSize() {
+    const Picture brush =
+        pictures_.load(AppFolder + "\\medida\\" + QString::number(SizeNumber) + ".gif");
+    Command1->setPicture(brush);
+    Image1->setPicture(brush);
 }
 
 // With a button held, the brush image is centred on the pointer and shown;

@@ -61,6 +61,9 @@ public:
     void PlayNavigationSound(const QString& name);
     void ShowNextAnimation();
 
+    // The brush size SizeNumber on Command1 and as the brush image.
+    void ShowBrushSize();
+
 signals:
     // The end button was clicked: the program ends now.
     void ended();
