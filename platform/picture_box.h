@@ -104,6 +104,11 @@ public:
     void setLeft(float value) { Move(value, top_); }
     void setTop(float value) { Move(left_, value); }
     void Move(float left, float top);
+    // The size it has until it is given a picture.
+    void setDesignSize(float width, float height) {
+        width_ = width;
+        height_ = height;
+    }
     bool Visible() const { return visible_; }
     void setVisible(bool visible);
     void setPicture(const Picture& picture);

@@ -81,6 +81,7 @@ Form1::Form1(Services services, QWidget* parent)
     Picture1->setPicture(builtIn(pictures_, QStringLiteral("T1.gif")));
     Image1 = &Picture1->addImageControl();
     Image1->Move(3720, 2520);
+    Image1->setDesignSize(615, 495);
 
     Picture2 = new PictureBox(this);
     Picture2->setSunkenBorder(true);
@@ -104,6 +105,9 @@ Form1::Form1(Services services, QWidget* parent)
                         &Command5(9), Picture2,     &Command6(0), &Command6(1)};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    // The first in the tab order has the focus when the window opens, so a
+    // child's first key press never goes to a button.
+    Picture1->setFocus();
 
     connect(Command1, &QAbstractButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QAbstractButton::clicked, this, [this] { Command2_Click(); });
