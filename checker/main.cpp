@@ -1,0 +1,86 @@
+// tamiro-revisar: tells the teacher what the child will see with a content
+// folder. From a terminal it prints the review; from the desktop menu it
+// shows it in a window. Exit status 0 when nothing will fail.
+
+#include "checker/report_window.h"
+#include "checker/revision.h"
+#include "platform/disk_file_system.h"
+#include "platform/qt_picture_loader.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+void print(FILE* out, const QString& text) {
+    std::fputs((text + u'\n').toUtf8().constData(), out);
+}
+
+const char* const kUsage = "Uso: tamiro-revisar [--texto | --ventana] [CARPETA]\n"
+                           "Revisa la carpeta de contenido de Tamiro (sin CARPETA, la instalada)\n"
+                           "y dice, archivo por archivo, lo que verá el niño.\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    bool text = false, window = false;
+    QString folder;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == u"--texto") {
+            text = true;
+        } else if (argument == u"--ventana") {
+            window = true;
+        } else if (argument == u"--ayuda" || argument == u"--help" || argument == u"-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (argument.startsWith(u'-') || !folder.isEmpty()) {
+            std::fputs(kUsage, stderr);
+            return 2;
+        } else {
+            folder = argument;
+        }
+    }
+    const bool noDisplay =
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    // Without a choice: a terminal or a folder given means text; the desktop
+    // menu starts it with no argument and no terminal.
+    if (!text && !window)
+        text = isatty(STDOUT_FILENO) || !folder.isEmpty();
+    text = text || noDisplay;
+
+    std::unique_ptr<QCoreApplication> app;
+    if (text)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
+    if (folder.isEmpty())
+        folder = QCoreApplication::applicationDirPath();
+    if (!QFileInfo(folder).isDir()) {
+        print(stderr, QStringLiteral("No encuentro la carpeta «%1».").arg(folder));
+        return 2;
+    }
+    folder = QDir(folder).absolutePath();
+
+    tamiro::DiskFileSystem files(folder);
+    tamiro::QtPictureLoader pictures(files);
+    const tamiro::Review review = tamiro::reviewContent(files, pictures);
+    const int status = review.passes() ? 0 : 1;
+    if (!text) {
+        tamiro::ReportWindow report(review, folder);
+        report.show();
+        QApplication::exec();
+        return status;
+    }
+    print(stdout, QStringLiteral("Lo que verá el niño con la carpeta %1:").arg(folder));
+    for (const tamiro::Finding& finding : review.findings) {
+        const QString word = tamiro::severityWord(finding.severity).toUpper();
+        print(stdout, word.leftJustified(6) + finding.line());
+    }
+    print(stdout, review.summary());
+    return status;
+}

@@ -1,0 +1,98 @@
+#include "checker/report_window.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tamiro {
+
+namespace {
+
+constexpr int kThumbnail = 96;
+
+// The pictures of a finding side by side, each scaled into a square cell: the
+// coloured drawing on the left, the uncoloured one on the right.
+QIcon thumbnails(const QList<QImage>& pictures) {
+    if (std::all_of(pictures.begin(), pictures.end(), [](const QImage& p) { return p.isNull(); }))
+        return {};
+    QPixmap strip(2 * kThumbnail + 8, kThumbnail);
+    strip.fill(Qt::transparent);
+    QPainter painter(&strip);
+    for (qsizetype i = 0; i < std::min<qsizetype>(pictures.size(), 2); ++i) {
+        if (pictures[i].isNull())
+            continue;
+        const QImage small = pictures[i].scaled(kThumbnail, kThumbnail, Qt::KeepAspectRatio,
+                                                Qt::SmoothTransformation);
+        const QPoint corner(int(i) * (kThumbnail + 8) + (kThumbnail - small.width()) / 2,
+                            (kThumbnail - small.height()) / 2);
+        painter.drawImage(corner, small);
+        painter.setPen(Qt::gray);
+        painter.drawRect(QRect(corner, small.size()).adjusted(0, 0, -1, -1));
+    }
+    return QIcon(strip);
+}
+
+QColor colourOf(Finding::Severity severity) {
+    switch (severity) {
+    case Finding::Severity::Fails:
+        return QColor(180, 0, 0);
+    case Finding::Severity::Warning:
+        return QColor(150, 80, 0);
+    default:
+        return QColor(40, 40, 40);
+    }
+}
+
+} // namespace
+
+QString severityWord(Finding::Severity severity) {
+    switch (severity) {
+    case Finding::Severity::Fails:
+        return QStringLiteral("Falla");
+    case Finding::Severity::Warning:
+        return QStringLiteral("Aviso");
+    default:
+        return {};
+    }
+}
+
+ReportWindow::ReportWindow(const Review& review, const QString& folder) {
+    setWindowTitle(QStringLiteral("Revisar los dibujos de Tamiro"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        new QLabel(QStringLiteral("Lo que verá el niño con la carpeta %1:").arg(folder)));
+
+    auto* list = new QListWidget;
+    list->setIconSize(QSize(2 * kThumbnail + 8, kThumbnail));
+    list->setWordWrap(true);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    for (const Finding& finding : review.findings) {
+        const QString word = severityWord(finding.severity);
+        auto* item = new QListWidgetItem(
+            thumbnails(finding.pictures),
+            (word.isEmpty() ? QString() : word + QStringLiteral(": ")) + finding.line(), list);
+        item->setForeground(colourOf(finding.severity));
+    }
+    layout->addWidget(list);
+
+    auto* summary = new QLabel(review.summary());
+    summary->setWordWrap(true);
+    QFont bold = summary->font();
+    bold.setBold(true);
+    summary->setFont(bold);
+    summary->setStyleSheet(
+        QStringLiteral("color: %1")
+            .arg(colourOf(review.passes() ? Finding::Severity::Note : Finding::Severity::Fails)
+                     .name()));
+    layout->addWidget(summary);
+
+    auto* close = new QPushButton(QStringLiteral("Cerrar"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    resize(960, 640);
+}
+
+} // namespace tamiro
