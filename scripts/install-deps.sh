@@ -13,8 +13,9 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   python3
-  # packaging: the .deb and the checks of its desktop entry and metadata
-  dpkg-dev file appstream desktop-file-utils
+  # packaging: the .deb, Debian's checks of it, its desktop entries and metadata,
+  # and the minimal Debian 12 it is installed into
+  dpkg-dev file lintian appstream desktop-file-utils debootstrap
 )
 
 missing=()
