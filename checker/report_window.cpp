@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kThumbnail = 96;
 
-// The pictures of a finding side by side, each scaled into a square cell: the
+// The pictures of a finding side by side, each in a square cell: the
 // coloured drawing on the left, the uncoloured one on the right.
 QIcon thumbnails(const QList<QImage>& pictures) {
     if (std::all_of(pictures.begin(), pictures.end(), [](const QImage& p) { return p.isNull(); }))
@@ -24,8 +24,12 @@ QIcon thumbnails(const QList<QImage>& pictures) {
     for (qsizetype i = 0; i < std::min<qsizetype>(pictures.size(), 2); ++i) {
         if (pictures[i].isNull())
             continue;
-        const QImage small = pictures[i].scaled(kThumbnail, kThumbnail, Qt::KeepAspectRatio,
-                                                Qt::SmoothTransformation);
+        // Smaller pictures keep their own size: a brush shows how big it is.
+        const QImage& picture = pictures[i];
+        const QImage small = picture.width() > kThumbnail || picture.height() > kThumbnail
+                                 ? picture.scaled(kThumbnail, kThumbnail, Qt::KeepAspectRatio,
+                                                  Qt::SmoothTransformation)
+                                 : picture;
         const QPoint corner(int(i) * (kThumbnail + 8) + (kThumbnail - small.width()) / 2,
                             (kThumbnail - small.height()) / 2);
         painter.drawImage(corner, small);
@@ -63,11 +67,14 @@ ReportWindow::ReportWindow(const Review& review, const QString& folder) {
     setWindowTitle(QStringLiteral("Revisar los dibujos de Tamiro"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
-        new QLabel(QStringLiteral("Lo que verá el niño con la carpeta %1:").arg(folder)));
+        new QLabel(QStringLiteral("Lo que verá el niño con la carpeta %1 (de cada dibujo, a la "
+                                  "izquierda el coloreado y a la derecha el sin colorear):")
+                       .arg(folder)));
 
     auto* list = new QListWidget;
     list->setIconSize(QSize(2 * kThumbnail + 8, kThumbnail));
     list->setWordWrap(true);
+    list->setSpacing(2);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     for (const Finding& finding : review.findings) {
         const QString word = severityWord(finding.severity);
@@ -77,6 +84,7 @@ ReportWindow::ReportWindow(const Review& review, const QString& folder) {
         item->setForeground(colourOf(finding.severity));
     }
     layout->addWidget(list);
+    list->setFocus();
 
     auto* summary = new QLabel(review.summary());
     summary->setWordWrap(true);
