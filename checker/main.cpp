@@ -45,19 +45,14 @@ int main(int argc, char** argv) {
             folder = argument;
         }
     }
-    const bool noDisplay =
-        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    // Without a choice: a terminal or a folder given means text; the desktop
-    // menu starts it with no argument and no terminal.
+    // Without a choice, a terminal or a folder given means text: the desktop
+    // menu starts it with neither. Without a display there is only text.
     if (!text && !window)
         text = isatty(STDOUT_FILENO) || !folder.isEmpty();
-    text = text || noDisplay;
-
-    std::unique_ptr<QCoreApplication> app;
-    if (text)
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    else
-        app = std::make_unique<QApplication>(argc, argv);
+    text = text || (qEnvironmentVariableIsEmpty("DISPLAY") &&
+                    qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+    const std::unique_ptr<QCoreApplication> app(text ? new QCoreApplication(argc, argv)
+                                                     : new QApplication(argc, argv));
     if (folder.isEmpty())
         folder = QCoreApplication::applicationDirPath();
     if (!QFileInfo(folder).isDir()) {

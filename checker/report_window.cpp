@@ -40,27 +40,15 @@ QIcon thumbnails(const QList<QImage>& pictures) {
 }
 
 QColor colourOf(Finding::Severity severity) {
-    switch (severity) {
-    case Finding::Severity::Fails:
-        return QColor(180, 0, 0);
-    case Finding::Severity::Warning:
-        return QColor(150, 80, 0);
-    default:
-        return QColor(40, 40, 40);
-    }
+    static const QColor colours[] = {{40, 40, 40}, {150, 80, 0}, {180, 0, 0}};
+    return colours[int(severity)];
 }
 
 } // namespace
 
 QString severityWord(Finding::Severity severity) {
-    switch (severity) {
-    case Finding::Severity::Fails:
-        return QStringLiteral("Falla");
-    case Finding::Severity::Warning:
-        return QStringLiteral("Aviso");
-    default:
-        return {};
-    }
+    static const char* const words[] = {"", "Aviso", "Falla"};
+    return QString::fromLatin1(words[int(severity)]);
 }
 
 ReportWindow::ReportWindow(const Review& review, const QString& folder) {

@@ -13,7 +13,7 @@
 namespace tamiro {
 
 struct Finding {
-    enum class Severity { Note, Warning, Fails };
+    enum class Severity { Note, Warning, Fails }; // in rising order
     Severity severity = Severity::Note;
     QString file;           // relative to the content folder, with "/"
     QString text;           // Spanish, one line

@@ -47,13 +47,10 @@ void write(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-QByteArray floatWav() {
-    QByteArray wav(
-        "RIFF\x2c\0\0\0WAVEfmt \x10\0\0\0\x03\0\x01\0\x22\x56\0\0\x88\x58\x01\0\x04\0\x20\0"
-        "data\x08\0\0\0\0\0\0\0\0\0\0\0",
-        52);
-    return wav;
-}
+// 32-bit float samples, which Qt's player cannot play.
+const QByteArray kFloatWav("RIFF\x2c\0\0\0WAVEfmt \x10\0\0\0\x03\0\x01\0\x22\x56\0\0\x88\x58\x01\0"
+                           "\x04\0\x20\0data\x08\0\0\0\0\0\0\0\0\0\0\0",
+                           52);
 
 } // namespace
 
@@ -97,9 +94,7 @@ TEST(ContentReview, EachDamageGivesTheTeacherALineNamingTheFile) {
          "dibujos/1/si coloreado/5.gif", "falta el 4"},
         {"leading zero", copy(c1, "dibujos/1/si coloreado/04.gif"), Severity::Warning,
          "dibujos/1/si coloreado/04.gif", "ceros delante"},
-        {"PNG", copy(c1, "dibujos/2/si coloreado/4.png"), Severity::Warning,
-         "dibujos/2/si coloreado/4.png", "no lee archivos .png"},
-        {"JPEG named .jpeg", copy("dibujos/7/si coloreado/1.jpg", "dibujos/2/si coloreado/4.jpeg"),
+        {"a kind the program does not read", copy(c1, "dibujos/2/si coloreado/4.jpeg"),
          Severity::Warning, "dibujos/2/si coloreado/4.jpeg", "no lee archivos .jpeg"},
         {"JPEG beside a GIF", copy("dibujos/7/si coloreado/2.jpg", "dibujos/3/si coloreado/2.jpg"),
          Severity::Warning, "dibujos/3/si coloreado/2.jpg", "ya se usa «2.gif»"},
@@ -123,8 +118,6 @@ TEST(ContentReview, EachDamageGivesTheTeacherALineNamingTheFile) {
              picture("dibujos/9/no coloreado/1.gif", 600, 700)(root);
          },
          Severity::Warning, "dibujos/9/si coloreado/1.gif", "se cortará por abajo"},
-        {"folder without a button", [](const QString& root) { QDir(root).mkpath("dibujos/11"); },
-         Severity::Warning, "dibujos/11", "carpetas 1 a 10"},
         {"animation after a gap", remove("animados/3.gif"), Severity::Warning, "animados/5.GIF",
          "falta el 3"},
         {"undecodable animation", bytes("animados/2.gif", "no"), Severity::Fails, "animados/2.gif",
@@ -137,7 +130,7 @@ TEST(ContentReview, EachDamageGivesTheTeacherALineNamingTheFile) {
          "punteros/2.ico", "no es un icono de 32 × 32"},
         {"no background", remove("fondo.gif"), Severity::Fails, "fondo.gif",
          "No encuentro la imagen de fondo"},
-        {"float sound", bytes("sonido2.wav", floatWav()), Severity::Fails, "sonido2.wav",
+        {"float sound", bytes("sonido2.wav", kFloatWav), Severity::Fails, "sonido2.wav",
          "no es PCM de 8 o 16 bits"},
         {"no sound", remove("sonido1.wav"), Severity::Warning, "sonido1.wav", "no existe"},
         {"printing on", bytes("impresora.txt", "sI\r\n"), Severity::Note, "impresora.txt",
