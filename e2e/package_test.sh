@@ -33,6 +33,7 @@ cleanup() {
   if ! grep -qF " $root/" /proc/mounts; then rm -rf --one-file-system "$root"; fi
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 unmount_all
 rm -rf --one-file-system "$work" && mkdir -p "$work" "$cache/archives/partial"
 
@@ -88,7 +89,10 @@ echo "minimal system ready (${SECONDS} s)"
 mount -t proc proc "$root/proc"
 mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
 mount --bind "$cache/archives" "$root/var/cache/apt/archives"
-mkdir -p "$root/tmp/.X11-unix" && mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+# The X sockets of this machine (the folder may not exist before the first X
+# server starts).
+mkdir -p /tmp/.X11-unix "$root/tmp/.X11-unix" && chmod 1777 /tmp/.X11-unix
+mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
 
