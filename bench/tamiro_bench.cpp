@@ -368,23 +368,30 @@ QString tinyBackgroundTree() {
     return root;
 }
 
-// What the window repaints when one control asks for a repaint of its own
-// rectangle, as a button does when pressed or released and the animation at
-// every frame; the window shown over the whole screen. Arg 0: the control
-// (0 the next button, 1 the animation), arg 1: the background (0 the sample's,
-// 1 one pixel).
+// A window shown over the whole screen after a first step, and one of its
+// controls: arg 0 picks the control (0 the next button, 1 the animation),
+// arg 1 the background (0 the sample's, 1 one pixel).
+struct WindowAndControl : Window {
+    QWidget* control;
+    explicit WindowAndControl(const benchmark::State& state)
+        : Window(state.range(1) ? tinyBackgroundTree() : kSample, true) {
+        form->command4_Click();
+        settle();
+        control = state.range(0) ? static_cast<QWidget*>(form->Tarambel1)
+                                 : static_cast<QWidget*>(form->Command4);
+    }
+};
+
+// What is painted when one control asks for a repaint of its own rectangle,
+// as a button does when pressed or released and the animation at every frame.
 void BM_ControlRepaint(benchmark::State& state) {
-    Window window(state.range(1) ? tinyBackgroundTree() : kSample, true);
-    window.form->command4_Click();
-    window.settle();
-    QWidget* control = state.range(0) ? static_cast<QWidget*>(window.form->Tarambel1)
-                                      : static_cast<QWidget*>(window.form->Command4);
+    WindowAndControl window(state);
     PaintCounter painted;
     window.form->installEventFilter(&painted);
     StepTimer timer(state);
     for (auto _ : state)
         timer.time([&] {
-            control->update();
+            window.control->update();
             window.settle();
         });
     state.counters["window_painted_px"] =
@@ -392,6 +399,23 @@ void BM_ControlRepaint(benchmark::State& state) {
     state.counters["messages"] = window.messages.shown;
 }
 BENCHMARK(BM_ControlRepaint)
+    ->ArgNames({"animation", "tiny_background"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// The window's own paint (the tiled background) for the rectangle of one
+// control.
+void BM_WindowPaintOfControl(benchmark::State& state) {
+    WindowAndControl window(state);
+    const QRegion part(window.control->geometry());
+    QImage canvas(window.form->size(), QImage::Format_ARGB32_Premultiplied);
+    StepTimer timer(state);
+    for (auto _ : state)
+        timer.time(
+            [&] { window.form->render(&canvas, QPoint(), part, QWidget::DrawWindowBackground); });
+}
+BENCHMARK(BM_WindowPaintOfControl)
     ->ArgNames({"animation", "tiny_background"})
     ->ArgsProduct({{0, 1}, {0, 1}})
     ->UseManualTime()
