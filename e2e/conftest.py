@@ -218,7 +218,7 @@ def desktop(tmp_path):
 
 @pytest.fixture
 def tamiro(desktop, tmp_path, pytestconfig):
-    program = pytestconfig.getoption("program")
+    program = os.path.abspath(pytestconfig.getoption("program"))
     source = Path(os.path.realpath(program)).parent
 
     def start(size=(1024, 768), window_manager=False, printer_switch=None, env=None):
