@@ -346,6 +346,81 @@ void BM_Background(benchmark::State& state) {
 }
 BENCHMARK(BM_Background)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
+// The sample content with a background of one pixel, so that the tiling draws
+// one tile per pixel.
+QString tinyBackgroundTree() {
+    const QString root = kGenerated + "/tiny-background";
+    if (QFile::exists(root + "/.complete"))
+        return root;
+    QDir(root).removeRecursively();
+    sampleBasics(root);
+    for (const char* variant : {"si coloreado", "no coloreado"})
+        copyFile(kSample + "/dibujos/1/" + variant + "/1.gif",
+                 root + "/dibujos/1/" + variant + "/1.gif");
+    static const char kOnePixelGif[] = "GIF89a\1\0\1\0\x80\0\0\xff\xcc\0\0\0\0"
+                                       "\x2c\0\0\0\0\1\0\1\0\0\2\2\x44\1\0\x3b";
+    QFile gif(root + "/fondo.gif");
+    if (!gif.open(QIODevice::WriteOnly) || gif.write(kOnePixelGif, sizeof kOnePixelGif - 1) < 0)
+        qFatal("cannot write the one-pixel background");
+    gif.close();
+    QFile(root + "/.complete").open(QIODevice::WriteOnly);
+    dateBack(root);
+    return root;
+}
+
+// A window shown over the whole screen after a first step, and one of its
+// controls: arg 0 picks the control (0 the next button, 1 the animation),
+// arg 1 the background (0 the sample's, 1 one pixel).
+struct WindowAndControl : Window {
+    QWidget* control;
+    explicit WindowAndControl(const benchmark::State& state)
+        : Window(state.range(1) ? tinyBackgroundTree() : kSample, true) {
+        form->command4_Click();
+        settle();
+        control = state.range(0) ? static_cast<QWidget*>(form->Tarambel1)
+                                 : static_cast<QWidget*>(form->Command4);
+    }
+};
+
+// What is painted when one control asks for a repaint of its own rectangle,
+// as a button does when pressed or released and the animation at every frame.
+void BM_ControlRepaint(benchmark::State& state) {
+    WindowAndControl window(state);
+    PaintCounter painted;
+    window.form->installEventFilter(&painted);
+    StepTimer timer(state);
+    for (auto _ : state)
+        timer.time([&] {
+            window.control->update();
+            window.settle();
+        });
+    state.counters["window_painted_px"] =
+        benchmark::Counter(double(painted.pixels), benchmark::Counter::kAvgIterations);
+    state.counters["messages"] = window.messages.shown;
+}
+BENCHMARK(BM_ControlRepaint)
+    ->ArgNames({"animation", "tiny_background"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// The window's own paint (the tiled background) for the rectangle of one
+// control.
+void BM_WindowPaintOfControl(benchmark::State& state) {
+    WindowAndControl window(state);
+    const QRegion part(window.control->geometry());
+    QImage canvas(window.form->size(), QImage::Format_ARGB32_Premultiplied);
+    StepTimer timer(state);
+    for (auto _ : state)
+        timer.time(
+            [&] { window.form->render(&canvas, QPoint(), part, QWidget::DrawWindowBackground); });
+}
+BENCHMARK(BM_WindowPaintOfControl)
+    ->ArgNames({"animation", "tiny_background"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
 // The whole window, controls included, at 1920 x 1080.
 void BM_WindowPaint(benchmark::State& state) {
     Window window(kSample);

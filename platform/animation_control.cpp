@@ -12,12 +12,17 @@ namespace tamiro {
 AnimationControl::AnimationControl(QWidget* parent, FileSystem& files)
     : Placed<QWidget>(parent), files_(files) {
     setFocusPolicy(Qt::TabFocus);
+    setBackColor(QColor());
 }
 
 AnimationControl::~AnimationControl() = default;
 
+// Every frame fills the whole rectangle with the background colour before
+// the picture, so with an opaque colour the window behind is not painted at
+// each frame.
 void AnimationControl::setBackColor(const QColor& colour) {
     backColor_ = colour;
+    setAttribute(Qt::WA_OpaquePaintEvent, backColor().alpha() == 255);
     update();
 }
 
@@ -56,7 +61,7 @@ QImage AnimationControl::currentFrame() const {
 
 void AnimationControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), backColor_.isValid() ? backColor_ : palette().color(QPalette::Button));
+    painter.fillRect(rect(), backColor());
     if (!movie_)
         return;
     const QImage frame = movie_->currentImage();

@@ -25,6 +25,10 @@ public:
     void setAnimationFile(const QString& path);
     const QString& animationFile() const { return file_; }
     void setBackColor(const QColor& colour);
+    // The colour set, or the system's button face.
+    QColor backColor() const {
+        return backColor_.isValid() ? backColor_ : palette().color(QPalette::Button);
+    }
     bool isPlaying() const;
     // The frame shown now; null when nothing plays.
     QImage currentFrame() const;

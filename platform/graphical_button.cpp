@@ -1,5 +1,6 @@
 #include "platform/graphical_button.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -12,7 +13,24 @@ GraphicalButton::GraphicalButton(QWidget* parent) : Placed<QAbstractButton>(pare
 
 void GraphicalButton::setBackColor(const QColor& colour) {
     backColor_ = colour;
+    tellIfOpaque();
     update();
+}
+
+// The face is filled with its colour, so with an opaque colour the button
+// paints every pixel of its rectangle, and the window behind it need not be
+// painted when the button is. The style clears that for buttons when it
+// polishes them, so it is said again afterwards.
+void GraphicalButton::tellIfOpaque() {
+    setAttribute(Qt::WA_OpaquePaintEvent, backColor().alpha() == 255);
+}
+
+bool GraphicalButton::event(QEvent* event) {
+    const bool handled = Placed<QAbstractButton>::event(event);
+    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange ||
+        event->type() == QEvent::PaletteChange)
+        tellIfOpaque();
+    return handled;
 }
 
 QColor GraphicalButton::backColor() const {

@@ -23,9 +23,12 @@ public:
     const Picture& picture() const { return picture_; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void tellIfOpaque();
+
     QColor backColor_; // invalid: the system's button face
     Picture picture_;
 };

@@ -1,14 +1,54 @@
 #include "platform/picture_box.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <xcb/xcb.h>
 
 namespace tamiro {
 
-PictureBox::PictureBox(QWidget* parent) : Placed<QWidget>(parent) {
+// The parts of the window that the X server says were uncovered. Qt itself
+// answers an uncovering by copying its own copy of the window back, which
+// would bring back what was drawn on the box; and Qt's own repaints (showing a
+// control, grab()) are no uncovering at all. So the box takes the uncovered
+// rectangles from the X server's Expose events, before Qt sees them: they
+// come only when part of the window really was hidden and shown again (under
+// a compositor nothing is ever uncovered, and none come).
+class PictureBox::UncoverWatch : public QAbstractNativeEventFilter {
+public:
+    explicit UncoverWatch(PictureBox& box) : box_(box) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t" ||
+            (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7f) != XCB_EXPOSE)
+            return false;
+        const auto* expose = static_cast<xcb_expose_event_t*>(message);
+        box_.uncovered(WId(expose->window),
+                       QRect(expose->x, expose->y, expose->width, expose->height));
+        return false;
+    }
+
+private:
+    PictureBox& box_;
+};
+
+PictureBox::PictureBox(QWidget* parent)
+    : Placed<QWidget>(parent), uncoverWatch_(std::make_unique<UncoverWatch>(*this)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::uncovered(WId window, const QRect& devicePixels) {
+    if (!isVisible() || window != this->window()->internalWinId())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QRectF inWindow(devicePixels.x() / ratio, devicePixels.y() / ratio,
+                          devicePixels.width() / ratio, devicePixels.height() / ratio);
+    repaintRect(
+        inWindow.toAlignedRect().translated(-mapTo(this->window(), QPoint(border(), border()))));
 }
 
 PictureBox::~PictureBox() = default;

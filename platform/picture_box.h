@@ -70,6 +70,9 @@ public:
     const QImage& surface() const { return surface_; }
     // Paints a rectangle (in pixels of the inside) from the own picture.
     void repaintRect(const QRect& pixels);
+    // Part of the window was uncovered: the part of the box in it is painted
+    // from the own picture.
+    void uncovered(WId window, const QRect& devicePixels);
 
 protected:
     void place() override;
@@ -78,6 +81,7 @@ protected:
 
 private:
     int border() const { return sunken_ ? 2 : 0; }
+    class UncoverWatch;
 
     QColor backColor_ = Qt::white;
     QColor fillColor_ = Qt::black;
@@ -88,6 +92,7 @@ private:
     QImage surface_;
     std::unique_ptr<ImageControl> image_;
     MouseMoveHandler onMouseMove_;
+    std::unique_ptr<UncoverWatch> uncoverWatch_;
 };
 
 // A picture control without a window of its own, inside a picture box. It

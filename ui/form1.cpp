@@ -122,17 +122,22 @@ Form1::Form1(Services services, QWidget* parent)
 
 Form1::~Form1() = default;
 
+// The layout is computed for the whole screen, so the window covers all of
+// it, above any desktop panel: a window manager keeps a full-screen window
+// over its panels, and without one nobody acts on that request, so the window
+// takes the screen's place and size itself.
 void Form1::showOnScreen() {
-    showMaximized();
-    // Without a window manager a frameless window is not maximised by the
-    // request alone.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen)
+        setGeometry(screen->geometry());
+    showFullScreen();
+    if (screen)
+        setGeometry(screen->geometry());
 }
 
-void Form1::paintEvent(QPaintEvent*) {
+void Form1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    Form_Paint(painter);
+    Form_Paint(painter, event->region());
 }
 
 } // namespace tamiro

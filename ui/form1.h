@@ -10,6 +10,7 @@
 #include <cstdint>
 
 class QPainter;
+class QRegion;
 
 namespace tamiro {
 
@@ -41,7 +42,9 @@ public:
 
     // Event handlers.
     void Form_Load();
+    // Paints the whole window, or only the region being repainted.
     void Form_Paint(QPainter& painter);
+    void Form_Paint(QPainter& painter, const QRegion& region);
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -54,7 +57,7 @@ public:
     // Procedures of the window.
     void ArrangeControls();
     void PlacePictureArea();
-    void TileBackground(const QString& path, QPainter& painter);
+    void TileBackground(const QString& path, QPainter& painter, const QRegion& region);
 
     // Sound and animation that go with every navigation step.
     void ClearAnimation();
