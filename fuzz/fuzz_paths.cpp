@@ -77,7 +77,7 @@ void check(DiskFileSystem& files, const QString& path) {
             fail("the directory query answered more than a bare name", path, name);
         if (name.startsWith(u'.'))
             fail("the directory query answered a hidden file", path, name);
-        if (name.toCaseFolded() != lastName(path).toCaseFolded())
+        if (name.toUpper().toCaseFolded() != lastName(path).toUpper().toCaseFolded())
             fail("the directory query answered another name", path, name);
         const QString file = files.resolve(path);
         if (!QFileInfo(file).isFile())

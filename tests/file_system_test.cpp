@@ -23,11 +23,12 @@ void make(const QString& root, const QString& relative) {
     const QByteArray path = encodePath(root + '/' + link.first());
     for (qsizetype slash = path.indexOf('/', 1); slash > 0; slash = path.indexOf('/', slash + 1))
         ::mkdir(path.left(slash).constData(), 0700);
-    if (link.size() == 2)
+    if (link.size() == 2) {
         ASSERT_EQ(0, ::symlink(encodePath(link.last()).constData(), path.constData()));
-    else if (!relative.endsWith(u'/'))
+    } else if (!relative.endsWith(u'/')) {
         ASSERT_EQ(4, ::write(::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600),
                              "SI\r\n", 4));
+    }
 }
 
 struct Row {
@@ -90,10 +91,12 @@ TEST(DirectoryQuery, AnswersTheStoredNameOfAnOrdinaryFileBelowTheApplicationFold
         ASSERT_EQ(app, files.applicationFolder());
         const QString path = (row.asked == row.asked.toUpper() ? app.toUpper() : app) + row.asked;
         EXPECT_EQ(row.answer, files.dir(path));
-        if (!row.resolved.isEmpty())
+        if (!row.resolved.isEmpty()) {
             EXPECT_EQ(app + '/' + row.resolved, files.resolve(path));
-        if (!row.answer.isEmpty())
+        }
+        if (!row.answer.isEmpty()) {
             EXPECT_EQ("SI", files.readFirstLine(path));
+        }
         // Qt cannot remove a name that is not UTF-8.
         ::nftw(
             encodePath(temporary.path()).constData(),
@@ -123,8 +126,9 @@ TEST(DirectoryQuery, KeepsTheListingOfAnUnchangedFolderDatedAwayFromNow) {
             for (int n = 1; n <= 50; ++n)
                 ASSERT_EQ(QStringLiteral("%1.gif").arg(n),
                           files.dir(folder + QString::number(n) + ".GIF"));
-            if (pass == 1)
+            if (pass == 1) {
                 EXPECT_EQ(reads, files.listingsRead()) << "offset " << offset;
+            }
         }
         make(temporary.path(), "animados/51.gif");
         date();
