@@ -2,7 +2,6 @@
 # Builds the fuzz targets with clang and libFuzzer (with ASan and UBSan) into
 # build-fuzz/ and runs each for the given number of seconds (default 300):
 #   fuzz_paths       content path resolution and the directory query
-#   fuzz_first_line  the first-line reader of "impresora.txt"
 #   fuzz_picture_file  the checks of a picture file before it is decoded
 # Only the file system sources and Qt Core (and Qt Gui for pictures) are linked. Findings (crash-*,
 # leak-*, timeout-*) land in build-fuzz/findings/<target>/; the seeds in
@@ -32,7 +31,7 @@ flags=(-std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined
   -I/usr/include/x86_64-linux-gnu/qt6/QtGui)
 
 status=0
-for target in fuzz_paths fuzz_first_line fuzz_picture_file; do
+for target in fuzz_paths fuzz_picture_file; do
   echo "== $target: building"
   sources=(platform/content_file.cpp platform/disk_file_system.cpp)
   [ "$target" = fuzz_picture_file ] && sources=(platform/content_file.cpp platform/picture_file.cpp)

@@ -26,81 +26,59 @@ void make(const QString& root, const QString& relative) {
     if (link.size() == 2) {
         ASSERT_EQ(0, ::symlink(encodePath(link.last()).constData(), path.constData()));
     } else if (!relative.endsWith(u'/')) {
-        ASSERT_EQ(4, ::write(::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600),
-                             "SI\r\n", 4));
+        const int file = ::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+        ASSERT_EQ(4, ::write(file, "SI\r\n", 4));
+        ::close(file);
     }
 }
 
-struct Row {
-    QString app;           // the application folder, under a temporary folder
-    QStringList onDisk;    // below it (see make)
-    QString asked;         // appended to the application folder
-    QString answer;        // of the directory query; its file is read too
-    QString resolved = {}; // relative to the application folder; empty: not checked
-};
-
+// Rows: the application folder (under a temporary one), what is below it,
+// the path asked for after it (upper-cased paths upper-case the folder too),
+// and the answer of the directory query, whose file is then read.
 TEST(DirectoryQuery, AnswersTheStoredNameOfAnOrdinaryFileBelowTheApplicationFolder) {
-    const QString straße = QStringLiteral("Straße"), kadı = QStringLiteral("Kadıköy");
-    const QString notUtf8 = decodePath("Tam\xff\xe9iro"); // Latin-1 bytes
-    const Row rows[] = {
-        {"T",
-         {"dibujos/3/si coloreado/3.GIF"},
-         "\\dibujos\\3\\si coloreado\\3.gif",
-         "3.GIF",
-         "dibujos/3/si coloreado/3.GIF"},
+    const QString nul(QChar(0)), latin1 = decodePath("Tam\xff\xe9iro");
+    const std::tuple<QString, QStringList, QString, QString> rows[] = {
+        {"T", {"dibujos/3/si coloreado/3.GIF"}, "\\dibujos\\3\\si coloreado\\3.gif", "3.GIF"},
         {"T", {"dibujos/3/si coloreado/3.GIF"}, "\\DIBUJOS\\3\\SI COLOREADO\\3.GIF", "3.GIF"},
-        {"T",
-         {"dibujos/3/si coloreado/3.GIF"},
-         "\\dibujos\\3\\si coloreado\\5.gif",
-         "",
-         "dibujos/3/si coloreado/5.gif"},
-        {"T", {"medida/1.gif"}, "\\nada\\1.gif", "", "nada/1.gif"},
+        {"T", {"medida/1.gif"}, "\\medida\\5.gif", ""},
         {"T", {"medida/1.gif"}, "\\medida\\", ""},
         {"T", {"medida/3.gif/"}, "\\medida\\3.gif", ""},
         {"T", {"medida/.4.gif"}, "\\medida\\.4.gif", ""},
         {"T", {"medida/5.gif->nada.gif"}, "\\medida\\5.gif", ""},
-        {"T", {"medida/1.gif", "medida/6.gif->1.gif"}, "\\MEDIDA\\6.GIF", "6.gif", "medida/6.gif"},
+        {"T", {"medida/1.gif", "medida/6.gif->1.gif"}, "\\MEDIDA\\6.GIF", "6.gif"},
         {"T", {"medida/bucle->bucle"}, "\\medida\\bucle\\1.gif", ""},
         {"T", {"medida/7.gif->/dev/zero"}, "\\medida\\7.gif", ""},
-        {"T", {"medida/1.gif"}, "\\medida" + QString(QChar(0)) + "\\1.gif", ""},
+        {"T", {"medida/1.gif"}, "\\medida" + nul + "\\1.gif", ""},
         {"T", {"punteros/2.ICO", "punteros/2.ico"}, "\\punteros\\2.ico", "2.ico"},
         {"T", {"punteros/2.ICO", "punteros/2.ico"}, "\\punteros\\2.ICO", "2.ICO"},
         {"T",
-         {QStringLiteral("medida/Größe.gif")},
-         QStringLiteral("\\MEDIDA\\GRÖSSE.GIF"),
+         {QStringLiteral("Größe.gif")},
+         QStringLiteral("\\GRÖSSE.GIF"),
          QStringLiteral("Größe.gif")},
-        {straße, {"medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif", "medida/2.gif"},
-        {kadı, {"medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif"},
-        {"a\\b", {"medida/2.gif"}, "\\medida\\2.gif", "2.gif", "medida/2.gif"},
-        {"Tamiro",
-         {"../TAMIRO/medida/", "medida/2.gif"},
-         "\\MEDIDA\\2.GIF",
-         "2.gif",
-         "medida/2.gif"},
-        {notUtf8, {"medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif", "medida/2.gif"},
-        {notUtf8, {"medida/2.gif"}, "\\medida\\2.gif", "2.gif", "medida/2.gif"},
+        {QStringLiteral("Straße"), {"medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif"},
+        {QStringLiteral("Kadıköy"), {"medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif"},
+        {"a\\b", {"medida/2.gif"}, "\\medida\\2.gif", "2.gif"},
+        {"Tamiro", {"../TAMIRO/medida/", "medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif"},
+        {latin1, {"medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif"},
+        {latin1, {"medida/2.gif"}, "\\medida\\2.gif", "2.gif"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(qPrintable(row.app + " " + row.onDisk.join(' ') + " " + row.asked));
+    for (const auto& [name, onDisk, asked, answer] : rows) {
+        SCOPED_TRACE(qPrintable(name + " " + onDisk.join(' ') + " " + asked));
         QTemporaryDir temporary;
-        const QString app = temporary.path() + "/escuela/" + row.app;
-        make(temporary.path(), "escuela/" + row.app + '/');
-        for (const QString& entry : row.onDisk)
+        const QString app = temporary.path() + "/escuela/" + name;
+        make(temporary.path(), "escuela/" + name + "/");
+        for (const QString& entry : onDisk)
             make(app, entry);
         DiskFileSystem files(app + '/');
-        ASSERT_EQ(app, files.applicationFolder());
-        const QString path = (row.asked == row.asked.toUpper() ? app.toUpper() : app) + row.asked;
-        EXPECT_EQ(row.answer, files.dir(path));
-        if (!row.resolved.isEmpty()) {
-            EXPECT_EQ(app + '/' + row.resolved, files.resolve(path));
-        }
-        if (!row.answer.isEmpty()) {
-            EXPECT_EQ("SI", files.readFirstLine(path));
-        }
+        EXPECT_EQ(app, files.applicationFolder());
+        const QString path = (asked == asked.toUpper() ? app.toUpper() : app) + asked;
+        EXPECT_EQ(answer, files.dir(path));
+        EXPECT_EQ(answer.isEmpty() ? "" : "SI", answer.isEmpty() ? "" : files.readFirstLine(path));
+        EXPECT_EQ(app + "/nada/1.gif", files.resolve(app + "\\nada\\1.gif")) << "mapped";
         // Qt cannot remove a name that is not UTF-8.
         ::nftw(
             encodePath(temporary.path()).constData(),
-            [](const char* name, const struct stat*, int, FTW*) { return ::remove(name); }, 16,
+            [](const char* entry, const struct stat*, int, FTW*) { return ::remove(entry); }, 16,
             FTW_DEPTH | FTW_PHYS);
     }
 }
@@ -111,31 +89,25 @@ TEST(DirectoryQuery, KeepsTheListingOfAnUnchangedFolderDatedAwayFromNow) {
     for (const int offset : {-3600, 86400}) {
         QTemporaryDir temporary;
         DiskFileSystem files(temporary.path());
-        for (int n = 1; n <= 50; ++n)
-            make(temporary.path(), QStringLiteral("animados/%1.gif").arg(n));
-        const auto date = [&] {
-            timespec times[2]{{time(nullptr) + offset, 0}, {time(nullptr) + offset, 0}};
-            ASSERT_EQ(0,
-                      ::utimensat(AT_FDCWD, encodePath(temporary.path() + "/animados").constData(),
-                                  times, 0));
+        const auto change = [&](const QString& name, bool add) {
+            add ? make(temporary.path(), "animados/" + name)
+                : void(::unlink(encodePath(temporary.path() + "/animados/" + name).constData()));
+            const timespec times[2]{{time(nullptr) + offset, 0}, {time(nullptr) + offset, 0}};
+            ::utimensat(AT_FDCWD, encodePath(temporary.path() + "/animados").constData(), times, 0);
         };
-        date();
-        const QString folder = temporary.path() + "\\ANIMADOS\\";
-        for (int pass = 0; pass < 2; ++pass) {
-            const auto reads = files.listingsRead();
+        for (int n = 50; n >= 1; --n)
+            change(QStringLiteral("%1.gif").arg(n), true);
+        std::uint64_t reads = 0;
+        for (int pass = 0; pass < 2; ++pass, reads = files.listingsRead())
             for (int n = 1; n <= 50; ++n)
-                ASSERT_EQ(QStringLiteral("%1.gif").arg(n),
-                          files.dir(folder + QString::number(n) + ".GIF"));
-            if (pass == 1) {
-                EXPECT_EQ(reads, files.listingsRead()) << "offset " << offset;
-            }
-        }
-        make(temporary.path(), "animados/51.gif");
-        date();
-        EXPECT_EQ("51.gif", files.dir(folder + "51.GIF"));
-        ::unlink(encodePath(temporary.path() + "/animados/7.gif").constData());
-        date();
-        EXPECT_EQ("", files.dir(folder + "7.GIF"));
+                ASSERT_EQ(
+                    QStringLiteral("%1.gif").arg(n),
+                    files.dir(QStringLiteral("%1\\ANIMADOS\\%2.GIF").arg(temporary.path()).arg(n)));
+        EXPECT_EQ(reads, files.listingsRead()) << "offset " << offset;
+        change("51.gif", true);
+        change("7.gif", false);
+        EXPECT_EQ("51.gif", files.dir(temporary.path() + "\\animados\\51.GIF"));
+        EXPECT_EQ("", files.dir(temporary.path() + "\\animados\\7.GIF"));
     }
 }
 
@@ -155,8 +127,8 @@ TEST(FirstLine, EndsAtTheFirstCarriageReturnAndKeepsEverythingElse) {
     };
     for (const auto& [bytes, line] : rows) {
         QFile file(temporary.path() + "/impresora.txt");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                    file.write(bytes) == bytes.size());
         file.close();
         EXPECT_EQ(line, files.readFirstLine(temporary.path() + "\\IMPRESORA.TXT"))
             << bytes.left(20).data();
