@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&translator);
 
-    tamiro::DiskFileSystem files(QCoreApplication::applicationDirPath());
+    tamiro::DiskFileSystem files(tamiro::DiskFileSystem::programFolder());
     tamiro::QtPictureLoader pictures(files);
     tamiro::QtSoundPlayer sound(files);
     tamiro::QtPrinter printer;

@@ -122,8 +122,8 @@ void copyFile(const QString& from, const QString& to) {
 // directory query reads it again on every call; content that has been
 // installed for a while is read once. The generated folders are dated back so
 // that they count as installed.
-void dateBack(const QString& root) {
-    const timespec past[2] = {{0, UTIME_OMIT}, {time(nullptr) - 3600, 0}};
+void dateBack(const QString& root, long seconds = -3600) {
+    const timespec past[2] = {{0, UTIME_OMIT}, {time(nullptr) + seconds, 0}};
     QStringList folders{root};
     while (!folders.isEmpty()) {
         const QString folder = folders.takeLast();
@@ -174,11 +174,16 @@ QString drawingsTree() {
 }
 
 // Folder 1 with a series of `count` drawings, every file a hard link to one
-// tiny GIF.
-QString seriesTree(int count) {
-    const QString root = kGenerated + QString("/series-%1").arg(count);
-    if (QFile::exists(root + "/.complete"))
+// tiny GIF; its folders dated an hour back, or `dated` seconds from now.
+QString seriesTree(int count, long dated = -3600) {
+    const QString root =
+        kGenerated + QString("/series-%1%2")
+                         .arg(count)
+                         .arg(dated == -3600 ? QString() : QString("-dated%1").arg(dated));
+    if (QFile::exists(root + "/.complete")) {
+        dateBack(root, dated);
         return root;
+    }
     QDir(root).removeRecursively();
     sampleBasics(root);
     const QString tiny = root + "/.tiny.gif";
@@ -194,7 +199,7 @@ QString seriesTree(int count) {
         }
     }
     QFile(root + "/.complete").open(QIODevice::WriteOnly);
-    dateBack(root);
+    dateBack(root, dated);
     return root;
 }
 
@@ -455,6 +460,21 @@ BENCHMARK(BM_BackSearch)
     ->Arg(30000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// The previous-button wrap over 5,000 drawings whose folders are dated a day
+// ahead (clock skew, an unpacked archive): their listings are kept too.
+void BM_BackSearchDatedAhead(benchmark::State& state) {
+    Window window(seriesTree(5000, 86400));
+    StepTimer timer(state);
+    for (auto _ : state) {
+        window.form->PictureNumber[1] = 1;
+        timer.time([&] { window.form->Command3_Click(); });
+        if (window.form->PictureNumber[1] != 5000)
+            state.SkipWithError("the back search did not find the last drawing");
+    }
+    state.counters["listings_read"] = double(window.files.listingsRead());
+}
+BENCHMARK(BM_BackSearchDatedAhead)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // One directory query in a folder of 10,000 files, with the folder's listing
 // kept (warm) and on a fresh file system that must read it (cold).

@@ -1,8 +1,10 @@
-// Fuzzes the content path resolution and the directory query with arbitrary
-// path text (backslashes, dots, "..", long names, odd Unicode, letter cases)
-// on a small fixed tree, and checks what every answer promises.
+// Fuzzes the content path resolution, the directory query and the reading of
+// content files with arbitrary path text (backslashes, dots, "..", long
+// names, odd Unicode, letter cases) on a small fixed tree that holds a pipe
+// and a link to a device, and checks what every answer promises.
 
 #include "platform/disk_file_system.h"
+#include "platform/errors.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using tamiro::DiskFileSystem;
@@ -54,6 +57,8 @@ const QString& tree() {
         touch(r + "/Ñandú/Árbol ß.gif");
         touch(r + "/impresora.txt", "SI\r\n");
         touch(r + "/IMPRESORA.TXT", "NO\r\n");
+        ::mkfifo(QFile::encodeName(r + "/medida/4.gif").constData(), 0600);
+        ::symlink("/dev/zero", QFile::encodeName(r + "/medida/5.gif").constData());
         ::symlink("bucle", QFile::encodeName(r + "/bucle").constData());
         ::symlink(".", QFile::encodeName(r + "/dibujos/aquí").constData());
         ::symlink("../impresora.txt", QFile::encodeName(r + "/medida/3.gif").constData());
@@ -77,11 +82,18 @@ void check(DiskFileSystem& files, const QString& path) {
             fail("the directory query answered more than a bare name", path, name);
         if (name.startsWith(u'.'))
             fail("the directory query answered a hidden file", path, name);
-        if (name.toCaseFolded() != lastName(path).toCaseFolded())
+        if (name.toUpper().toCaseFolded() != lastName(path).toUpper().toCaseFolded())
             fail("the directory query answered another name", path, name);
         const QString file = files.resolve(path);
         if (!QFileInfo(file).isFile())
             fail("a name the query found does not resolve to a file", path, file);
+    }
+    // Reading never waits for a writer nor reads a device; a found file reads.
+    try {
+        files.readFirstLine(path);
+    } catch (const tamiro::PlatformError& error) {
+        if (!name.isEmpty())
+            fail("a file the query found cannot be read", path, error.description());
     }
     const QString resolved = files.resolve(path);
     if (resolved.contains(u'\\') && !path.contains(u'\\'))

@@ -1,9 +1,9 @@
 #include "platform/animation_control.h"
 
-#include "platform/qt_picture_loader.h"
+#include "platform/errors.h"
+#include "platform/picture_file.h"
 
-#include <QFileInfo>
-#include <QImageReader>
+#include <QBuffer>
 #include <QMovie>
 #include <QPainter>
 
@@ -32,18 +32,18 @@ void AnimationControl::setAnimationFile(const QString& path) {
     update();
     if (!path.contains(u'\\') && !path.contains(u'/'))
         return;
-    const QString file = files_.resolve(path);
-    if (!QFileInfo(file).isFile())
+    // Read once and checked like every picture; the movie plays the bytes.
+    QByteArray bytes;
+    try {
+        bytes = readPictureFile(files_.resolve(path));
+    } catch (const PlatformError&) {
         return;
-    {
-        QImageReader probe(file);
-        const QSize size = probe.size();
-        if (!size.isValid() || size.width() > QtPictureLoader::kMaxSide ||
-            size.height() > QtPictureLoader::kMaxSide ||
-            qint64(size.width()) * size.height() > QtPictureLoader::kMaxPixels)
-            return;
     }
-    auto movie = std::make_unique<QMovie>(file);
+    auto movie = std::make_unique<QMovie>();
+    auto* buffer = new QBuffer(movie.get());
+    buffer->setData(bytes);
+    buffer->open(QIODevice::ReadOnly);
+    movie->setDevice(buffer);
     if (!movie->isValid())
         return;
     connect(movie.get(), &QMovie::updated, this, [this] { update(); });

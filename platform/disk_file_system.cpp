@@ -1,31 +1,46 @@
 #include "platform/disk_file_system.h"
 
+#include "platform/content_file.h"
 #include "platform/errors.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QCoreApplication>
 #include <QStringDecoder>
+#include <cstdlib>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <time.h>
+#include <unistd.h>
 
 namespace tamiro {
 
 namespace {
 
-// A folder changed within this many seconds of being read may change again
-// within the same tick of the file system's clock: it is read again next time.
+// A folder dated within this many seconds of the program's clock may change
+// again within the same tick of the file system's clock: it is read again
+// next time. One dated further away, before or after (an unpacked archive, a
+// clock set back), gets the date of the moment at its next change, so its
+// listing can be kept.
 constexpr std::int64_t kRacySeconds = 2;
 
 // At most this many folders are kept; the content tree has a few dozen.
 constexpr int kMaxListings = 512;
 
-QString fold(const QString& name) {
-    return name.toCaseFolded();
+// Names match when their upper-case forms fold alike: "ß", "ss" and "SS",
+// or "ı", "i" and "I".
+QString key(const QString& name) {
+    return name.toUpper().toCaseFolded();
 }
 
 bool isHidden(const QString& name) {
     return name.startsWith(u'.');
+}
+
+bool isSeparator(QChar c) {
+    return c == u'\\' || c == u'/';
+}
+
+QString joined(const QString& folder, const QString& name) {
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
 } // namespace
@@ -34,18 +49,24 @@ DiskFileSystem::DiskFileSystem(QString applicationFolder)
     : applicationFolder_(std::move(applicationFolder)) {
     while (applicationFolder_.size() > 1 && applicationFolder_.endsWith(u'/'))
         applicationFolder_.chop(1);
+    upperApplicationFolder_ = applicationFolder_.toUpper();
 }
 
-QString DiskFileSystem::toNative(const QString& path) {
-    QString native = path;
-    native.replace(u'\\', u'/');
-    return native;
+QString DiskFileSystem::programFolder() {
+    // Qt decodes the program's path as UTF-8 and loses any other byte.
+    QByteArray path(4096, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), size_t(path.size()));
+    if (length <= 0 || length >= path.size())
+        return QCoreApplication::applicationDirPath();
+    path.truncate(length);
+    path.truncate(std::max<qsizetype>(path.lastIndexOf('/'), 1));
+    return decodePath(path);
 }
 
 bool DiskFileSystem::stampOf(const QString& path, Stamp& stamp) {
     // No name on disk holds a NUL character; the system would read the path
     // only up to it and answer for another folder.
-    const QByteArray encoded = QFile::encodeName(path);
+    const QByteArray encoded = encodePath(path);
     if (encoded.contains('\0'))
         return false;
     struct stat info {};
@@ -53,6 +74,8 @@ bool DiskFileSystem::stampOf(const QString& path, Stamp& stamp) {
         return false;
     stamp.seconds = info.st_mtim.tv_sec;
     stamp.nanoseconds = info.st_mtim.tv_nsec;
+    stamp.changeSeconds = info.st_ctim.tv_sec;
+    stamp.changeNanoseconds = info.st_ctim.tv_nsec;
     stamp.device = info.st_dev;
     stamp.inode = info.st_ino;
     return true;
@@ -76,17 +99,18 @@ const DiskFileSystem::Listing* DiskFileSystem::listing(const QString& folder, co
     fresh.stamp = stamp;
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    fresh.trustworthy = now.tv_sec - stamp.seconds >= kRacySeconds;
+    fresh.trustworthy = std::abs(now.tv_sec - stamp.seconds) >= kRacySeconds;
 
-    const QByteArray encoded = QFile::encodeName(folder);
+    const QByteArray encoded = encodePath(folder);
     if (DIR* handle = ::opendir(encoded.constData())) {
         while (const dirent* item = ::readdir(handle)) {
-            const QString name = QFile::decodeName(item->d_name);
+            const QString name = decodePath(QByteArray(item->d_name));
             if (name == u"." || name == u"..")
                 continue;
             Kind kind = Kind::Other;
             unsigned char type = item->d_type;
             if (type == DT_LNK || type == DT_UNKNOWN) {
+                // What a link leads to; a dangling one or a loop is nothing.
                 struct stat target {};
                 const QByteArray full = encoded + '/' + item->d_name;
                 if (::stat(full.constData(), &target) == 0)
@@ -98,7 +122,7 @@ const DiskFileSystem::Listing* DiskFileSystem::listing(const QString& folder, co
                 kind = Kind::File;
             else if (type == DT_DIR)
                 kind = Kind::Folder;
-            fresh.byFoldedName[fold(name)].push_back(static_cast<int>(fresh.entries.size()));
+            fresh.byFoldedName[key(name)].push_back(static_cast<int>(fresh.entries.size()));
             fresh.entries.push_back({name, kind});
         }
         ::closedir(handle);
@@ -112,7 +136,7 @@ const DiskFileSystem::Entry* DiskFileSystem::find(const QString& folder, const Q
     const Listing* list = listing(folder, known);
     if (!list)
         return nullptr;
-    const auto matches = list->byFoldedName.constFind(fold(name));
+    const auto matches = list->byFoldedName.constFind(key(name));
     if (matches == list->byFoldedName.cend())
         return nullptr;
     const Kind wanted = wantFolder ? Kind::Folder : Kind::File;
@@ -129,77 +153,97 @@ const DiskFileSystem::Entry* DiskFileSystem::find(const QString& folder, const Q
     return best;
 }
 
-// The folder on disk that a folder path names, matched name by name without
-// regard to letter case; empty when there is none. The stamp of the folder
-// found is handed back, so that its listing needs no status call of its own.
-QString DiskFileSystem::resolveFolder(const QString& folder, Stamp& stamp) {
-    if (folder.isEmpty())
-        return stampOf(QStringLiteral("."), stamp) ? QStringLiteral(".") : QString();
-    const auto kept = resolvedFolders_.constFind(folder);
+// The folder on disk that the folder part of a path names below the
+// application folder, matched name by name without regard to letter case;
+// empty when there is none. The stamp of the folder found is handed back, so
+// that its listing needs no status call of its own.
+QString DiskFileSystem::resolveFolder(const QString& rest, const QString& cacheKey, Stamp& stamp) {
+    const auto kept = resolvedFolders_.constFind(cacheKey);
     if (kept != resolvedFolders_.cend() && stampOf(*kept, stamp))
         return *kept;
-    if (stampOf(folder, stamp)) {
-        if (resolvedFolders_.size() >= kMaxListings)
-            resolvedFolders_.clear();
-        resolvedFolders_.insert(folder, folder);
-        return folder;
-    }
-    const QStringList parts = folder.split(u'/');
-    QString current = folder.startsWith(u'/') ? QStringLiteral("/") : QStringLiteral(".");
-    for (const QString& part : parts) {
+    QString current = applicationFolder_;
+    qsizetype start = 0;
+    while (start <= rest.size()) {
+        qsizetype end = start;
+        while (end < rest.size() && !isSeparator(rest.at(end)))
+            ++end;
+        const QString part = rest.mid(start, end - start);
+        start = end + 1;
         if (part.isEmpty() || part == u".")
             continue;
-        QString next = current.endsWith(u'/') ? current + part : current + u'/' + part;
-        Stamp stamp;
-        if (part == u".." || stampOf(next, stamp)) {
+        const QString next = joined(current, part);
+        Stamp ignored;
+        if (part == u".." || stampOf(next, ignored)) {
             current = next;
             continue;
         }
         const Entry* entry = find(current, part, true);
         if (!entry)
             return {};
-        current = current.endsWith(u'/') ? current + entry->name : current + u'/' + entry->name;
+        current = joined(current, entry->name);
     }
     if (!stampOf(current, stamp))
         return {};
     if (resolvedFolders_.size() >= kMaxListings)
         resolvedFolders_.clear();
-    resolvedFolders_.insert(folder, current);
+    resolvedFolders_.insert(cacheKey, current);
     return current;
 }
 
+QString DiskFileSystem::locate(const QString& path, QString& name, Stamp& stamp, bool& below) {
+    const QString* prefix = path.startsWith(applicationFolder_)        ? &applicationFolder_
+                            : path.startsWith(upperApplicationFolder_) ? &upperApplicationFolder_
+                                                                       : nullptr;
+    const qsizetype length = prefix ? prefix->size() : 0;
+    below = prefix && path.size() > length && isSeparator(path.at(length));
+    if (below) {
+        qsizetype last = path.size() - 1;
+        while (last >= length && !isSeparator(path.at(last)))
+            --last;
+        name = path.mid(last + 1);
+        const QString rest = path.mid(length, last - length);
+        return resolveFolder(rest, path.left(last), stamp);
+    }
+    const qsizetype slash = path.lastIndexOf(u'/');
+    name = path.mid(slash + 1);
+    const QString folder = slash < 0 ? QStringLiteral(".") : path.left(slash == 0 ? 1 : slash);
+    return stampOf(folder, stamp) ? folder : QString();
+}
+
 QString DiskFileSystem::dir(const QString& path) {
-    const QString native = toNative(path);
-    const qsizetype slash = native.lastIndexOf(u'/');
-    const QString name = native.mid(slash + 1);
-    if (name.isEmpty())
-        return {};
+    QString name;
     Stamp stamp;
-    const QString folder =
-        resolveFolder(slash < 0 ? QString() : native.left(slash == 0 ? 1 : slash), stamp);
-    if (folder.isEmpty())
+    bool below = false;
+    const QString folder = locate(path, name, stamp, below);
+    if (folder.isEmpty() || name.isEmpty())
         return {};
     const Entry* entry = find(folder, name, false, &stamp);
-    return entry ? entry->name : QString();
+    return entry && (below || entry->name == name) ? entry->name : QString();
 }
 
 QString DiskFileSystem::resolve(const QString& path) {
-    const QString native = toNative(path);
-    if (QFileInfo::exists(native))
-        return native;
-    const qsizetype slash = native.lastIndexOf(u'/');
-    const QString name = native.mid(slash + 1);
+    QString name;
     Stamp stamp;
-    const QString folder =
-        resolveFolder(slash < 0 ? QString() : native.left(slash == 0 ? 1 : slash), stamp);
+    bool below = false;
+    const QString folder = locate(path, name, stamp, below);
+    if (!below)
+        return path;
+    QString mapped = path.mid(applicationFolder_.size());
+    mapped.replace(u'\\', u'/');
+    mapped.prepend(applicationFolder_);
     if (folder.isEmpty() || name.isEmpty())
-        return native;
+        return mapped;
+    const QString exact = joined(folder, name);
+    struct stat info {};
+    const QByteArray encoded = encodePath(exact);
+    if (!encoded.contains('\0') && ::stat(encoded.constData(), &info) == 0)
+        return exact;
     const Listing* list = listing(folder, &stamp);
     if (!list)
-        return native;
-    const auto matches = list->byFoldedName.constFind(fold(name));
+        return exact;
+    const auto matches = list->byFoldedName.constFind(key(name));
     if (matches == list->byFoldedName.cend())
-        return native;
+        return exact;
     // A file is preferred; a folder of that name still resolves, so that the
     // reader can say it is a folder.
     const Entry* best = nullptr;
@@ -208,34 +252,21 @@ QString DiskFileSystem::resolve(const QString& path) {
         if (!best || (entry.kind == Kind::File && best->kind != Kind::File))
             best = &entry;
     }
-    return folder.endsWith(u'/') ? folder + best->name : folder + u'/' + best->name;
+    return joined(folder, best->name);
 }
 
 QString DiskFileSystem::readFirstLine(const QString& path) {
-    const QString file = resolve(path);
-    const QFileInfo info(file);
-    if (!info.exists())
-        throw PlatformError(QStringLiteral("no encuentro el archivo «%1»").arg(file));
-    if (info.isDir())
-        throw PlatformError(QStringLiteral("«%1» es una carpeta, no un archivo").arg(file));
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly))
-        throw PlatformError(QStringLiteral("no puedo abrir el archivo «%1»").arg(file));
-
+    ContentFile input(resolve(path));
     QByteArray line;
-    char buffer[4096];
-    while (line.size() < kMaxLineBytes) {
-        const qint64 got = input.read(buffer, sizeof buffer);
-        if (got < 0)
-            throw PlatformError(QStringLiteral("no puedo leer el archivo «%1»").arg(file));
-        if (got == 0)
+    qsizetype searched = 0;
+    while (input.readInto(line, std::min<qint64>(line.size() + 65536, kMaxLineBytes))) {
+        const qsizetype end = line.indexOf('\r', searched);
+        if (end >= 0) {
+            line.truncate(end);
             break;
-        const char* end = static_cast<const char*>(memchr(buffer, '\r', static_cast<size_t>(got)));
-        line.append(buffer, end ? end - buffer : got);
-        if (end)
-            break;
+        }
+        searched = line.size();
     }
-    line.truncate(std::min<qsizetype>(line.size(), kMaxLineBytes));
 
     // Text written here is UTF-8; a file from an older machine may be Latin-1.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

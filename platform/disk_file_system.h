@@ -10,14 +10,20 @@
 
 namespace tamiro {
 
-// The file system of this machine, with names matched without regard to
-// letter case as the content folder expects. Folder listings are kept while a
-// folder is unchanged, so a numbered series of thousands of files costs one
-// listing and one status call per query, and a file added or removed while the
-// program runs is still seen.
+// The file system of this machine. The application folder is taken as it is;
+// below it, the backslashes of the content paths are separators and names are
+// matched without regard to letter case, a name also matching its upper-case
+// form ("Straße" and "STRASSE"). A path elsewhere is used as it stands.
+// Folder listings are kept while a folder is unchanged, so a numbered series
+// of thousands of files costs one listing and one status call per query, and a
+// file added or removed while the program runs is still seen.
 class DiskFileSystem : public FileSystem {
 public:
     explicit DiskFileSystem(QString applicationFolder);
+
+    // The folder of the running program, its name read as the system stores
+    // it (see encodePath); the process's current folder when it is unknown.
+    static QString programFolder();
 
     QString applicationFolder() const override { return applicationFolder_; }
     QString dir(const QString& path) override;
@@ -37,7 +43,7 @@ private:
         Kind kind;
     };
     struct Stamp {
-        std::int64_t seconds = -1, nanoseconds = 0;
+        std::int64_t seconds = -1, nanoseconds = 0, changeSeconds = 0, changeNanoseconds = 0;
         std::uint64_t device = 0, inode = 0;
         bool operator==(const Stamp&) const = default;
     };
@@ -52,11 +58,14 @@ private:
     const Listing* listing(const QString& folder, const Stamp* known = nullptr);
     const Entry* find(const QString& folder, const QString& name, bool wantFolder,
                       const Stamp* known = nullptr);
-    QString resolveFolder(const QString& folder, Stamp& stamp);
-    static QString toNative(const QString& path);
+    // Splits a path into its folder on disk (empty when there is none) and
+    // its last name; `below` tells whether names are matched without regard
+    // to letter case.
+    QString locate(const QString& path, QString& name, Stamp& stamp, bool& below);
+    QString resolveFolder(const QString& folder, const QString& key, Stamp& stamp);
     static bool stampOf(const QString& path, Stamp& stamp);
 
-    QString applicationFolder_;
+    QString applicationFolder_, upperApplicationFolder_;
     QHash<QString, Listing> listings_;
     QHash<QString, QString> resolvedFolders_;
     std::uint64_t listingsRead_ = 0;

@@ -13,7 +13,8 @@ namespace tamiro {
 class Picture {
 public:
     Picture() = default;
-    explicit Picture(QImage image) : image_(std::move(image)) {}
+    explicit Picture(QImage image, QString file = {})
+        : image_(std::move(image)), file_(std::move(file)) {}
 
     bool isNull() const { return image_.isNull(); }
     const QImage& image() const { return image_; }
@@ -21,6 +22,8 @@ public:
     int heightPixels() const { return image_.height(); }
     float widthTwips() const { return pixelsToTwips(image_.width()); }
     float heightTwips() const { return pixelsToTwips(image_.height()); }
+    // The file it was loaded from, for messages.
+    const QString& file() const { return file_; }
 
     // The pixels ready for the screen, converted once per picture.
     const QPixmap& pixmap() const {
@@ -33,6 +36,7 @@ public:
 
 private:
     QImage image_;
+    QString file_;
     mutable QPixmap pixmap_;
 };
 

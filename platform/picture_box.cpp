@@ -1,5 +1,7 @@
 #include "platform/picture_box.h"
 
+#include "platform/errors.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -115,7 +117,20 @@ void PictureBox::PaintPicture(const Picture& picture, float x1, float y1, float 
     update(target.toAlignedRect().translated(border(), border()));
 }
 
+// The X server takes larger pointers in principle, but one of 2048 x 2048
+// breaks the program's connection to it. 256 x 256 is the largest picture an
+// icon file describes and the largest size of common pointer themes.
+constexpr int kMaxPointerSide = 256;
+
 void PictureBox::setMouseIcon(const Picture& icon) {
+    if (icon.widthPixels() > kMaxPointerSide || icon.heightPixels() > kMaxPointerSide)
+        throw PlatformError(
+            QStringLiteral("el puntero «%1» es demasiado grande: mide %2 × %3 píxeles y no puede "
+                           "pasar de %4 × %4")
+                .arg(icon.file())
+                .arg(icon.widthPixels())
+                .arg(icon.heightPixels())
+                .arg(kMaxPointerSide));
     mouseIcon_ = icon;
     setMousePointer(mousePointer_);
 }

@@ -1,10 +1,11 @@
 #include "platform/qt_picture_loader.h"
 
+#include "platform/content_file.h"
 #include "platform/errors.h"
+#include "platform/picture_file.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -77,30 +78,33 @@ QImage withIconMask(QImage image, const QByteArray& data) {
     return image;
 }
 
-Picture QtPictureLoader::decode(const QString& file, const QString& shownName) {
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly))
-        throw PlatformError(QStringLiteral("no puedo abrir el archivo «%1»").arg(shownName));
-    // Pictures are small; reading the file once serves both the decoder and
-    // the icon mask.
-    if (input.size() > qint64(256) * 1024 * 1024)
-        throw PlatformError(QStringLiteral("el archivo «%1» es demasiado grande").arg(shownName));
-    QByteArray data = input.readAll();
-    QBuffer buffer(&data);
+// Pictures are small; reading the file once serves both the decoder and the
+// icon mask.
+Picture QtPictureLoader::decode(const QByteArray& data, const QString& shownName) {
+    QBuffer buffer;
+    buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > kMaxSide || size.height() > kMaxSide ||
-                           qint64(size.width()) * size.height() > kMaxPixels))
-        throw PlatformError(QStringLiteral("la imagen «%1» es demasiado grande (%2 × %3 píxeles)")
-                                .arg(shownName)
-                                .arg(size.width())
-                                .arg(size.height()));
+    if (const QSize size = reader.size(); tooLargePicture(size))
+        refusePictureSize(shownName, size);
     QImage image = reader.read();
     if (image.isNull() || image.width() > kMaxSide || image.height() > kMaxSide)
         throw PlatformError(QStringLiteral("el archivo «%1» no es una imagen válida: %2")
                                 .arg(shownName, readerProblem(reader.error())));
+    // An icon file describes pictures of at most 256 x 256 pixels; a larger
+    // one inside it is damage, and as a mouse pointer it would break the
+    // connection to the display.
+    quint16 reserved = 1, type = 0;
+    if (readLittle(data, 0, reserved) && readLittle(data, 2, type) && reserved == 0 &&
+        (type == 1 || type == 2) && (image.width() > kMaxIconSide || image.height() > kMaxIconSide))
+        throw PlatformError(
+            QStringLiteral("el icono «%1» está dañado: mide %2 × %3 píxeles y un icono no pasa de "
+                           "%4 × %4")
+                .arg(shownName)
+                .arg(image.width())
+                .arg(image.height())
+                .arg(kMaxIconSide));
     // QImageReader names no format for an icon it recognised by content, so
     // the mask is looked for by the icon header itself.
     image = withIconMask(std::move(image), data);
@@ -108,26 +112,24 @@ Picture QtPictureLoader::decode(const QString& file, const QString& shownName) {
     // is a plain copy instead of a palette lookup per pixel.
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                             : QImage::Format_RGB32);
-    return Picture(std::move(image));
+    return Picture(std::move(image), shownName);
 }
 
 Picture QtPictureLoader::load(const QString& path) {
     const QString file = files_.resolve(path);
-    const QFileInfo info(file);
-    if (!info.exists())
-        throw PlatformError(QStringLiteral("no encuentro el archivo «%1»").arg(file));
-    if (info.isDir())
-        throw PlatformError(QStringLiteral("«%1» es una carpeta, no una imagen").arg(file));
-
-    const qint64 size = info.size();
-    const QDateTime modified = info.lastModified();
+    qint64 size = 0, modified = 0;
+    {
+        const ContentFile input(file);
+        size = input.size();
+        modified = input.modified();
+    }
     for (auto kept = kept_.begin(); kept != kept_.end(); ++kept) {
         if (kept->file == file && kept->size == size && kept->modified == modified) {
             kept_.splice(kept_.begin(), kept_, kept);
             return kept_.front().picture;
         }
     }
-    Picture picture = decode(file, file);
+    Picture picture = decode(readPictureFile(file), file);
     ++decodes_;
     kept_.push_front({file, size, modified, picture});
     if (kept_.size() > kKeptPictures)
@@ -138,7 +140,10 @@ Picture QtPictureLoader::load(const QString& path) {
 Picture QtPictureLoader::builtIn(const QString& name) {
     static const bool registered = (tamiroInitPictures(), true);
     (void)registered;
-    return decode(QStringLiteral(":/pictures/") + name, name);
+    QFile input(QStringLiteral(":/pictures/") + name);
+    if (!input.open(QIODevice::ReadOnly))
+        throw PlatformError(QStringLiteral("no encuentro la imagen interna «%1»").arg(name));
+    return decode(input.readAll(), name);
 }
 
 } // namespace tamiro

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/picture_file.h"
 #include "platform/services.h"
 
-#include <QDateTime>
+#include <QByteArray>
 #include <list>
 
 namespace tamiro {
@@ -18,9 +19,10 @@ public:
     Picture load(const QString& path) override;
     Picture builtIn(const QString& name) override;
 
-    // Pictures larger than this are refused with a message, not decoded.
-    static constexpr int kMaxSide = 8192;
-    static constexpr qint64 kMaxPixels = 16 * 1024 * 1024;
+    // Pictures larger than this are refused with a message, not decoded
+    // (see picture_file.h).
+    static constexpr int kMaxSide = kMaxPictureSide;
+    static constexpr qint64 kMaxPixels = kMaxPicturePixels;
 
     std::uint64_t decodes() const { return decodes_; }
 
@@ -28,11 +30,11 @@ private:
     struct Kept {
         QString file;
         qint64 size;
-        QDateTime modified;
+        qint64 modified;
         Picture picture;
     };
 
-    static Picture decode(const QString& file, const QString& shownName);
+    static Picture decode(const QByteArray& data, const QString& shownName);
 
     FileSystem& files_;
     std::list<Kept> kept_;

@@ -89,6 +89,15 @@ Form1::Form1(Services services, QWidget* parent)
     Picture2->setFocusPolicy(Qt::TabFocus);
     Picture2->hide();
 
+    // The bar stays usable whatever the size of the drawing: its buttons
+    // stand above the drawing area.
+    for (QWidget* button : {Command1, Command2, Command3, Command4})
+        button->raise();
+    for (std::int16_t i = 0; i < 10; ++i)
+        Command5(i).raise();
+    Command6(0).raise();
+    Command6(1).raise();
+
     Command4->setAccessibleName(QStringLiteral("Dibujo siguiente"));
     Command3->setAccessibleName(QStringLiteral("Dibujo anterior"));
     Command1->setAccessibleName(QStringLiteral("Tamaño del pincel"));
