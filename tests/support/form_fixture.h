@@ -12,10 +12,10 @@
 
 namespace tamiro::testing {
 
-// A window on a content tree of the test's own, with real files and
-// decoders, and fakes for the message box, sound, printer and screen.
-class FormTest : public ::testing::Test {
-protected:
+// A window on a content tree of its own, with real files and decoders, and
+// fakes for the message box, sound, printer and screen. A table test makes
+// one per row.
+struct World {
     ContentTree content;
     DiskFileSystem files{content.folder()};
     QtPictureLoader pictures{files};
@@ -34,9 +34,26 @@ protected:
         form->Form_Load();
         return *form;
     }
-    static QColor pixel(const PictureBox& box, int x, int y) {
-        return box.surface().pixelColor(x, y);
+    // One click, as the tables write it: n next, p previous, 1 to 9 and 0 a
+    // folder button, b the brush size, h the pointer (hand), r print.
+    void click(char button) {
+        switch (button) {
+        case 'n':
+            return form->command4_Click();
+        case 'p':
+            return form->Command3_Click();
+        case 'b':
+            return form->Command1_Click();
+        case 'h':
+            return form->Command6_Click(0);
+        case 'r':
+            return form->Command6_Click(1);
+        default:
+            return form->Command5_Click(std::int16_t((button - '0' + 9) % 10));
+        }
     }
 };
+
+class FormTest : public ::testing::Test, public World {};
 
 } // namespace tamiro::testing

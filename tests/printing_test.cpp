@@ -1,0 +1,81 @@
+// The print button: the switch file read at start-up, and what is printed.
+
+#include "support/form_fixture.h"
+
+using namespace tamiro;
+using namespace tamiro::testing;
+
+using Printing = FormTest;
+
+// The switch file's name and bytes -> prints or not. Only a first line (up
+// to a carriage return) of SI in any letter case prints; nothing is trimmed.
+TEST_F(Printing, SwitchFromTheFilesBytes) {
+    content.basics();
+    const struct {
+        const char* name; // none: no file
+        QByteArray bytes;
+        bool prints;
+    } rows[] = {
+        {"impresora.txt", "SI", true},
+        {"impresora.txt", "si", true},
+        {"impresora.txt", "Si", true},
+        {"impresora.txt", "sI", true},
+        {"impresora.txt", "SI\r\nNO", true},
+        {"impresora.txt", " SI", false},
+        {"impresora.txt", "SI ", false},
+        {"impresora.txt", "S\xc3\x8d", false},
+        {"impresora.txt", "NO", false},
+        {"impresora.txt", "\r\nSI\r\n", false},
+        {"impresora.txt", "SI\nNO", false},
+        {"impresora.txt", "", false},
+        {nullptr, "", false},
+        {"Impresora.txt", "SI", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes.toStdString());
+        content.remove("impresora.txt");
+        content.remove("Impresora.txt");
+        if (row.name)
+            content.text(row.name, row.bytes);
+        printer = {};
+        startedForm().Command6_Click(1);
+        EXPECT_EQ(row.prints ? 1 : 0, printer.documents);
+        EXPECT_EQ(row.prints ? 1u : 0u, printer.drawn.size());
+        EXPECT_TRUE(messages.shown.isEmpty());
+    }
+    content.text("impresora.txt", "SI"); // read only at start-up
+    form->Command6_Click(1);
+    EXPECT_EQ(0, printer.documents);
+}
+
+// The drawing area's picture at (0, 0), at the area's size in twips, one
+// document per click; a printer failure is told and ends no document.
+TEST_F(Printing, WhatWhereAndFailure) {
+    content.basics();
+    content.text("impresora.txt", "SI");
+    content.drawing(1, 1, 40, 30);
+    content.icon("punteros/2.ico");
+    Form1& f = startedForm();
+    f.Command6_Click(1); // the title picture before any drawing
+    f.command4_Click();
+    f.Command6_Click(1);
+    f.Command6_Click(1);
+    f.Command6_Click(2); // no such button
+    f.Command6_Click(-1);
+    ASSERT_EQ(3u, printer.drawn.size());
+    EXPECT_EQ(3, printer.documents);
+    const auto& title = printer.drawn[0];
+    EXPECT_EQ(pictures.builtIn("T1.gif").image(), title.picture.image());
+    EXPECT_EQ(QRectF(0, 0, 10185, 6600), QRectF(title.x, title.y, title.width, title.height));
+    const auto& drawing = printer.drawn[2];
+    EXPECT_TRUE(drawing.picture.sameAs(f.Picture1->picture()));
+    EXPECT_EQ(QColor(Qt::red), drawing.picture.image().pixelColor(20, 15)) << "the coloured one";
+    EXPECT_EQ(QRectF(0, 0, 600, 450), QRectF(drawing.x, drawing.y, drawing.width, drawing.height));
+    EXPECT_EQ(1, f.PointerNumber);
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    printer.failure = "la impresora no responde";
+    f.Command6_Click(1);
+    EXPECT_EQ(QStringList{"Atención: la impresora no responde"}, messages.shown);
+    EXPECT_EQ(3, printer.documents);
+}
