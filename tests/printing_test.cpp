@@ -38,13 +38,14 @@ TEST_F(Printing, SwitchFromTheFilesBytes) {
         if (row.name)
             content.text(row.name, row.bytes);
         printer = {};
-        startedForm().Command6_Click(1);
+        startedForm();
+        click('r');
         EXPECT_EQ(row.prints ? 1 : 0, printer.documents);
         EXPECT_EQ(row.prints ? 1u : 0u, printer.drawn.size());
         EXPECT_TRUE(messages.shown.isEmpty());
     }
     content.text("impresora.txt", "SI"); // read only at start-up
-    form->Command6_Click(1);
+    click('r');
     EXPECT_EQ(0, printer.documents);
 }
 
@@ -56,10 +57,8 @@ TEST_F(Printing, WhatWhereAndFailure) {
     content.drawing(1, 1, 40, 30);
     content.icon("punteros/2.ico");
     Form1& f = startedForm();
-    f.Command6_Click(1); // the title picture before any drawing
-    f.command4_Click();
-    f.Command6_Click(1);
-    f.Command6_Click(1);
+    for (char button : std::string("rnrr")) // the title, then the drawing twice
+        click(button);
     f.Command6_Click(2); // no such button
     f.Command6_Click(-1);
     ASSERT_EQ(3u, printer.drawn.size());
@@ -75,7 +74,7 @@ TEST_F(Printing, WhatWhereAndFailure) {
     EXPECT_TRUE(messages.shown.isEmpty());
 
     printer.failure = "la impresora no responde";
-    f.Command6_Click(1);
+    click('r');
     EXPECT_EQ(QStringList{"Atención: la impresora no responde"}, messages.shown);
     EXPECT_EQ(3, printer.documents);
 }

@@ -108,14 +108,10 @@ void ContentTree::remove(const QString& relative) {
         QFile::remove(info.filePath());
 }
 
-void ContentTree::drawing(int folder, int number, int width, int height, bool jpegColoured) {
-    const QString base = QStringLiteral("dibujos/%1/").arg(folder);
-    if (jpegColoured)
-        jpeg(base + QStringLiteral("si coloreado/%1.jpg").arg(number),
-             framedImage(width, height, Qt::red));
-    else
-        gif(base + QStringLiteral("si coloreado/%1.gif").arg(number), width, height, Qt::red);
-    gif(base + QStringLiteral("no coloreado/%1.gif").arg(number), width, height, Qt::white);
+void ContentTree::drawing(int folder, int number, int width, int height) {
+    const QString base = QStringLiteral("dibujos/%1/%3 coloreado/%2.gif").arg(folder).arg(number);
+    gif(base.arg("si"), width, height, Qt::red);
+    gif(base.arg("no"), width, height, Qt::white);
 }
 
 void ContentTree::basics() {

@@ -34,22 +34,22 @@ struct World {
         form->Form_Load();
         return *form;
     }
-    // One click, as the tables write it: n next, p previous, 1 to 9 and 0 a
-    // folder button, b the brush size, h the pointer (hand), r print.
+    // One click on a button, as the tables write it: n next, p previous, 1
+    // to 9 and 0 a folder button, b the brush size, h the pointer, r print.
     void click(char button) {
         switch (button) {
         case 'n':
-            return form->command4_Click();
+            return form->Command4->click();
         case 'p':
-            return form->Command3_Click();
+            return form->Command3->click();
         case 'b':
-            return form->Command1_Click();
+            return form->Command1->click();
         case 'h':
-            return form->Command6_Click(0);
+            return form->Command6(0).click();
         case 'r':
-            return form->Command6_Click(1);
+            return form->Command6(1).click();
         default:
-            return form->Command5_Click(std::int16_t((button - '0' + 9) % 10));
+            return form->Command5(std::int16_t((button - '0' + 9) % 10)).click();
         }
     }
 };
