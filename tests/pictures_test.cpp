@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QImageReader>
-#include <QSet>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -35,14 +34,10 @@ TEST(BuiltInPictures, KindSizeDepthAndFrames) {
         SCOPED_TRACE(row.name);
         const QImage image = loader.builtIn(row.name).image();
         ASSERT_EQ(QSize(row.width, row.height), image.size());
-        QSet<QRgb> colours;
         int clear = 0;
         for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                colours.insert(image.pixel(x, y));
+            for (int x = 0; x < image.width(); ++x)
                 clear += qAlpha(image.pixel(x, y)) == 0;
-            }
-        EXPECT_GE(colours.size(), 4) << "not a blot";
         EXPECT_GE(clear, row.seeThrough ? 4 : 0) << "the button's colour shows around the subject";
 
         const QString path = QStringLiteral(":/pictures/") + row.name;

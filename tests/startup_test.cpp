@@ -80,21 +80,15 @@ TEST_F(DesignedWindow, EveryControlAsDesigned) {
     }
 }
 
-TEST_F(DesignedWindow, StartUpSetsStateBrushPointerAndColours) {
+// Start-up: brush size 1 on its button and as the brush image, pointer 1
+// over the drawing area. Where each series starts, the series table shows.
+TEST_F(DesignedWindow, StartUpBrushPointerAndTheEnd) {
     content.basics();
     Form1& f = startedForm();
-    EXPECT_EQ(content.folder(), f.AppFolder);
-    EXPECT_EQ(std::vector<int>({1, 1, 1, 0}),
-              std::vector<int>({f.FolderNumber, f.SizeNumber, f.PointerNumber, f.AnimationNumber}));
-    EXPECT_EQ(decltype(f.PictureNumber){}, f.PictureNumber);
     EXPECT_EQ(41, f.Command1->picture().widthPixels()) << "brush size 1 on the button";
     EXPECT_EQ(f.Command1->picture().image(), f.Image1->picture().image()) << "and the brush";
-    EXPECT_EQ(QSizeF(615, 495), QSizeF(f.Image1->Width(), f.Image1->Height()));
     EXPECT_EQ(32, f.Picture1->mouseIcon().widthPixels());
-    EXPECT_EQ(kCustomPointer, f.Picture1->mousePointer());
-    EXPECT_EQ(Qt::BitmapCursor, f.Picture1->cursor().shape());
-    EXPECT_EQ(QColor(255, 0, 0), f.Picture1->fillColor());
-    EXPECT_EQ(QColor(0, 0, 0), f.ForeColor);
+    EXPECT_EQ(Qt::BitmapCursor, f.Picture1->cursor().shape()) << "pointer 1 over the drawing";
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('|').toStdString();
     bool ended = false;
     QObject::connect(&f, &Form1::ended, [&] { ended = true; });
