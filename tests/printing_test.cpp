@@ -12,24 +12,17 @@ using Printing = FormTest;
 TEST_F(Printing, SwitchFromTheFilesBytes) {
     content.basics();
     const struct {
-        const char* name; // none: no file
         QByteArray bytes;
         bool prints;
+        const char* name = "impresora.txt"; // none: no file
     } rows[] = {
-        {"impresora.txt", "SI", true},
-        {"impresora.txt", "si", true},
-        {"impresora.txt", "Si", true},
-        {"impresora.txt", "sI", true},
-        {"impresora.txt", "SI\r\nNO", true},
-        {"impresora.txt", " SI", false},
-        {"impresora.txt", "SI ", false},
-        {"impresora.txt", "S\xc3\x8d", false},
-        {"impresora.txt", "NO", false},
-        {"impresora.txt", "\r\nSI\r\n", false},
-        {"impresora.txt", "SI\nNO", false},
-        {"impresora.txt", "", false},
-        {nullptr, "", false},
-        {"Impresora.txt", "SI", false},
+        {"SI", true},         {"si", true},
+        {"Si", true},         {"sI", true},
+        {"SI\r\nNO", true},   {" SI", false},
+        {"SI ", false},       {"S\xc3\x8d", false},
+        {"NO", false},        {"\r\nSI\r\n", false},
+        {"SI\nNO", false},    {"", false},
+        {"", false, nullptr}, {"SI", false, "Impresora.txt"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.bytes.toStdString());

@@ -37,20 +37,10 @@ struct World {
     // One click on a button, as the tables write it: n next, p previous, 1
     // to 9 and 0 a folder button, b the brush size, h the pointer, r print.
     void click(char button) {
-        switch (button) {
-        case 'n':
-            return form->Command4->click();
-        case 'p':
-            return form->Command3->click();
-        case 'b':
-            return form->Command1->click();
-        case 'h':
-            return form->Command6(0).click();
-        case 'r':
-            return form->Command6(1).click();
-        default:
-            return form->Command5(std::int16_t((button - '0' + 9) % 10)).click();
-        }
+        QAbstractButton* named[] = {form->Command4, form->Command3, form->Command1,
+                                    &form->Command6(0), &form->Command6(1)};
+        const auto at = QByteArray("npbhr").indexOf(button);
+        (at >= 0 ? named[at] : &form->Command5(std::int16_t((button - '0' + 9) % 10)))->click();
     }
 };
 
