@@ -5,70 +5,63 @@
 using namespace tamiro;
 using namespace tamiro::testing;
 
-using ScreenLayout = FormTest;
+using Layout = FormTest;
 
-TEST_F(ScreenLayout, MatchesTheWorkedTableForA12000By9000Screen) {
+TEST_F(Layout, WorkedTableForA12000By9000Screen) {
     screen.w = 12000;
     screen.h = 9000;
     Form1& f = makeForm();
     f.ArrangeControls();
-
-    const auto expectButton = [](const GraphicalButton& b, float left, float top, float w,
-                                 float h) {
-        EXPECT_FLOAT_EQ(left, b.Left());
-        EXPECT_FLOAT_EQ(top, b.Top());
-        EXPECT_FLOAT_EQ(w, b.Width());
-        EXPECT_FLOAT_EQ(h, b.Height());
-    };
-    expectButton(*f.Command3, 1852, 7775, 975, 1125);
-    expectButton(*f.Command4, 2877, 7775, 975, 1125);
-    expectButton(f.Command6(1), 3902, 7775, 975, 1125);
-    const float columns[5] = {4927, 5472, 6017, 6562, 7107};
-    for (std::int16_t j = 0; j < 5; ++j) {
-        expectButton(f.Command5(j), columns[j], 7775, 495, 495);
-        expectButton(f.Command5(j + 5), columns[j], 8320, 495, 495);
+    const struct {
+        const GraphicalButton& button;
+        float left, top, width, height;
+    } rows[] = {{*f.Command3, 1852, 7775, 975, 1125},   {*f.Command4, 2877, 7775, 975, 1125},
+                {f.Command6(1), 3902, 7775, 975, 1125}, {f.Command5(0), 4927, 7775, 495, 495},
+                {f.Command5(5), 4927, 8320, 495, 495},  {f.Command5(1), 5472, 7775, 495, 495},
+                {f.Command5(6), 5472, 8320, 495, 495},  {f.Command5(2), 6017, 7775, 495, 495},
+                {f.Command5(7), 6017, 8320, 495, 495},  {f.Command5(3), 6562, 7775, 495, 495},
+                {f.Command5(8), 6562, 8320, 495, 495},  {f.Command5(4), 7107, 7775, 495, 495},
+                {f.Command5(9), 7107, 8320, 495, 495},  {f.Command6(0), 7652, 7775, 975, 1125},
+                {*f.Command1, 8677, 7775, 975, 1125},   {*f.Command2, 9702, 7775, 975, 1125}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.button.accessibleName().toStdString());
+        EXPECT_EQ(
+            QRectF(row.left, row.top, row.width, row.height),
+            QRectF(row.button.Left(), row.button.Top(), row.button.Width(), row.button.Height()));
     }
-    expectButton(f.Command6(0), 7652, 7775, 975, 1125);
-    expectButton(*f.Command1, 8677, 7775, 975, 1125);
-    expectButton(*f.Command2, 9702, 7775, 975, 1125);
-    EXPECT_FLOAT_EQ(907.5, f.Picture1->Left()) << "halves kept";
-    EXPECT_FLOAT_EQ(840, f.Picture1->Top());
-    EXPECT_FLOAT_EQ(11192.5, f.Tarambel1->Left()) << "beyond the right edge, not clamped";
-    EXPECT_FLOAT_EQ(840, f.Tarambel1->Top());
-    EXPECT_FLOAT_EQ(10677, f.Command2->Left() + f.Command2->Width())
-        << "bar ends 1323 from the edge";
+    EXPECT_EQ(QPointF(907.5, 840), QPointF(f.Picture1->Left(), f.Picture1->Top()));
+    EXPECT_EQ(QPointF(11192.5, 840), QPointF(f.Tarambel1->Left(), f.Tarambel1->Top()));
+    // Widgets stand on the nearest pixels: 1852 / 15 = 123.47, 907.5 / 15 = 60.5.
+    EXPECT_EQ(QRect(123, 518, 65, 75), f.Command3->geometry());
+    EXPECT_EQ(61, f.Picture1->geometry().left());
 }
 
-TEST_F(ScreenLayout, CentresOnTheDesignedSpanRoundingDownwards) {
-    const auto barLeft = [&](float width) {
-        screen.w = width;
-        Form1& f = makeForm();
-        f.ArrangeControls();
-        return f.Command3->Left();
+// Start-up on screens of several sizes: the bar's left edge (centred on the
+// designed span, rounded down), its top, and the drawing area's place: centred
+// in the band above the bar, halves to even, or fitted with small margins.
+TEST_F(Layout, ScreenSizes) {
+    const struct {
+        float width, height, barLeft, barTop, pictureLeft, pictureTop, pictureHeight;
+    } rows[] = {
+        {9600, 7200, 652, 5975, -292.5, 5, 5950},     // 652.5 down; too tall: fitted
+        {8000, 9000, -148, 7775, -1092.5, 588, 6600}, // -147.5 down; 587.5 to even
+        {15360, 8425, 3532, 7200, 2587.5, 300, 6600},
+        {15360, 7830, 3532, 6605, 2587.5, 2, 6600}, // 2.5 to even
+        {15360, 7832, 3532, 6607, 2587.5, 4, 6600}, // 3.5 to even
+        {15360, 7826, 3532, 6601, 2587.5, 5, 6576}, // 0.5 gives 0: fitted
+        {28800, 16200, 10252, 14975, 9307.5, 4188, 6600},
+        {115200, 64800, 53452, 63575, 52507.5, 28488, 6600}, // past 16 bits
     };
-    EXPECT_FLOAT_EQ(652, barLeft(9600)) << "652.5 rounded down";
-    EXPECT_FLOAT_EQ(1852, barLeft(12000));
-    EXPECT_FLOAT_EQ(3532, barLeft(15360));
-    EXPECT_FLOAT_EQ(-148, barLeft(8000)) << "-147.5 rounded down";
-    EXPECT_FLOAT_EQ(53452, barLeft(115200)) << "an 8K screen passes the 16-bit range";
-}
-
-TEST_F(ScreenLayout, PutsTheBarAHundredAboveTheBottomAndTheRowsInColumns) {
-    screen.h = 16200; // 1080 pixels
-    Form1& f = makeForm();
-    f.ArrangeControls();
-    EXPECT_FLOAT_EQ(16200 - 100, f.Command3->Top() + f.Command3->Height());
-    EXPECT_FLOAT_EQ(f.Command3->Top() + 545, f.Command5(7).Top());
-    EXPECT_FLOAT_EQ(f.Command3->Top() + 1125 - 85, f.Command5(7).Top() + f.Command5(7).Height());
-    for (std::int16_t j = 0; j < 5; ++j)
-        EXPECT_FLOAT_EQ(f.Command5(j).Left(), f.Command5(j + 5).Left());
-}
-
-TEST_F(ScreenLayout, PlacesWidgetsOnTheNearestPixels) {
-    screen.w = 12000;
-    screen.h = 9000;
-    Form1& f = makeForm();
-    f.ArrangeControls();
-    EXPECT_EQ(QRect(123, 518, 65, 75), f.Command3->geometry()) << "1852 / 15 = 123.47";
-    EXPECT_EQ(61, f.Picture1->geometry().left()) << "907.5 / 15 = 60.5";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.height);
+        screen.w = row.width;
+        screen.h = row.height;
+        Form1& f = startedForm();
+        EXPECT_EQ(QPointF(row.barLeft, row.barTop), QPointF(f.Command3->Left(), f.Command3->Top()));
+        EXPECT_EQ(QRectF(row.pictureLeft, row.pictureTop, 10185, row.pictureHeight),
+                  QRectF(f.Picture1->Left(), f.Picture1->Top(), f.Picture1->Width(),
+                         f.Picture1->Height()));
+        EXPECT_EQ(QPointF(row.pictureLeft + 10185 + 100, row.pictureTop),
+                  QPointF(f.Tarambel1->Left(), f.Tarambel1->Top()));
+    }
 }

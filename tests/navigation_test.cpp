@@ -1,288 +1,135 @@
-// Stepping through the drawings: which drawing each click chooses, where the
-// drawing area goes, what its surface shows, and what a broken drawing does.
+// A navigation step: what the drawing area shows, the sound and the
+// animation; broken content; the animation control.
 
 #include "support/form_fixture.h"
 
-#include <initializer_list>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 
-namespace tamiro::testing {
-namespace {
+using namespace tamiro;
+using namespace tamiro::testing;
 
-class NavigationTest : public FormTest {
-protected:
-    void SetUp() override { content.basics(); }
-
-    // Drawing n of folder f is (20 + n) x (10 + f) pixels, so the size of the
-    // drawing area tells which drawing of which folder is shown.
-    void drawings(int folder, std::initializer_list<int> numbers) {
-        for (int n : numbers)
-            content.drawing(folder, n, 20 + n, 10 + folder);
-    }
-    int shownNumber() const { return int(form->Picture1->Width() / 15) - 20; }
-    int shownFolder() const { return int(form->Picture1->Height() / 15) - 10; }
-
-    // The numbers shown by a series of clicks of one button.
-    template <class Click> std::vector<int> clicks(int count, Click click) {
-        std::vector<int> numbers;
-        for (int i = 0; i < count; ++i) {
-            click();
-            numbers.push_back(shownNumber());
+// After every step the whole drawing area shows the uncoloured drawing (white)
+// over the coloured one (red), which is its picture. The previous button
+// stretches from the size of the hidden box, 2 pixels of border wider on each
+// side than its picture, so a strip of the coloured drawing stays visible at
+// the right and the bottom; the others cover the area exactly.
+TEST(Navigation, EachStepShowsTheUncolouredOverTheColoured) {
+    const struct {
+        char button;
+        bool fromTheHiddenBox;
+        const char* sound;
+    } rows[] = {
+        {'n', false, "\\sonido1.wav"}, {'p', true, "\\sonido2.wav"}, {'1', false, "\\sonido1.wav"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.button);
+        World w;
+        w.content.basics();
+        w.content.drawing(1, 1, 41, 30);
+        w.content.gif("animados/1.gif", 20, 20);
+        Form1& f = w.startedForm();
+        QStringList animationWhileSounding;
+        w.sound.onPlay = [&] { animationWhileSounding << f.Tarambel1->animationFile(); };
+        w.click(row.button);
+        EXPECT_EQ(QStringList{""}, animationWhileSounding) << "until the end of the step";
+        EXPECT_EQ(f.AppFolder + "\\animados\\1.gif", f.Tarambel1->animationFile());
+        EXPECT_EQ(QStringList{w.files.applicationFolder() + row.sound}, w.sound.played);
+        EXPECT_TRUE(f.Picture1->isVisibleTo(&f));
+        EXPECT_EQ(QColor(Qt::red), f.Picture1->picture().image().pixelColor(20, 15));
+        EXPECT_EQ(7372.5f, f.Picture1->Left()) << "centred, halves kept";
+        const QImage shown = f.Picture1->surface().convertToFormat(QImage::Format_RGB32);
+        if (row.fromTheHiddenBox) {
+            ASSERT_EQ(QSizeF(45 * 15, 34 * 15), QSizeF(f.Picture2->Width(), f.Picture2->Height()));
+            EXPECT_EQ(QColor(Qt::white), shown.pixelColor(20, 15));
+            EXPECT_EQ(QColor(Qt::red), shown.pixelColor(39, 15)); // beyond 41 * 41 / 45
+            EXPECT_EQ(QColor(Qt::red), shown.pixelColor(20, 28)); // beyond 30 * 30 / 34
+        } else {
+            EXPECT_EQ(framedImage(41, 30, Qt::white), shown);
         }
-        return numbers;
     }
-    std::vector<int> next(int count) {
-        return clicks(count, [&] { form->command4_Click(); });
+}
+
+// Broken content: the message names the file at fault, and what the window
+// showed stays; the series' number moves on, so the next click gets past.
+TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
+    const struct {
+        const char* damaged; // made of these bytes, or removed
+        const char* bytes;
+        const char* clicks; // the last one fails; none: start-up fails
+        const char* named;  // in the message, in any letter case
+        int number;         // the series' number afterwards
+    } rows[] = {
+        {"dibujos/5/si coloreado/leeme.txt", "", "5", "dibujos/5/si coloreado/1.", 1},
+        {"dibujos/5/si coloreado/leeme.txt", "", "5p", "dibujos/5/si coloreado/0.", 0},
+        {"dibujos/1/no coloreado/2.gif", nullptr, "nn", "dibujos/1/no coloreado/2.gif", 2},
+        {"dibujos/1/si coloreado/2.gif", "GIF89a", "nn", "dibujos/1/si coloreado/2.gif", 2},
+        {"medida/2.gif", "GIF89a broken", "b", "medida/2.gif", 2},
+        {"punteros/3.ico", "no icon", "hh", "punteros/3.ico", 3},
+        {"medida/1.gif", nullptr, "", "medida/1.gif", 0},
+        {"medida/1.gif", "GIF89a\x10", "", "medida/1.gif", 0},
+        {"punteros/1.ico", nullptr, "", "punteros/1.ico", 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.named) + " " + row.clicks);
+        World w;
+        w.content.basics();
+        w.content.drawing(1, 1);
+        w.content.drawing(1, 2);
+        w.content.icon("punteros/2.ico", Qt::red);
+        w.content.remove(row.damaged);
+        if (row.bytes)
+            w.content.text(row.damaged, row.bytes);
+        Form1& f = w.startedForm();
+        EXPECT_EQ(11520 - 1225, f.Command3->Top()) << "the layout is done";
+        const std::string clicks = row.clicks;
+        for (size_t i = 0; i + 1 < clicks.size(); ++i)
+            w.click(clicks[i]);
+        // What the window shows, and what has been heard.
+        const auto state = [&] {
+            return std::make_tuple(
+                f.Picture1->surface(), f.Picture1->picture().image(), f.Picture1->Left(),
+                f.Image1->picture().image(), f.Image1->Width(), f.Command6(0).picture().image(),
+                f.Picture1->mouseIcon().image(), w.sound.played.size(), f.AnimationNumber);
+        };
+        const auto before = state();
+        const qsizetype messagesBefore = w.messages.shown.size();
+        if (!clicks.empty())
+            w.click(clicks.back());
+        ASSERT_EQ(clicks.empty() ? 1 : messagesBefore + 1, w.messages.shown.size());
+        const QString message = w.messages.shown.back();
+        EXPECT_TRUE(message.contains(row.named, Qt::CaseInsensitive)) << message.toStdString();
+        EXPECT_TRUE(!clicks.ends_with('h') || message.startsWith("Atención: "));
+        if (clicks.empty())
+            continue;
+        EXPECT_EQ(before, state());
+        EXPECT_TRUE(f.Picture1->isVisibleTo(&f));
+        const char last = clicks.back();
+        EXPECT_EQ(row.number, last == 'b'   ? f.SizeNumber
+                              : last == 'h' ? f.PointerNumber
+                                            : f.PictureNumber[f.FolderNumber]);
     }
-    std::vector<int> previous(int count) {
-        return clicks(count, [&] { form->Command3_Click(); });
+}
+
+// The animation control plays a real animated GIF and shows nothing for an
+// empty text, a bare name, a missing file or one that is no picture.
+TEST(AnimationControl, PlaysOnlyARealAnimation) {
+    World w;
+    w.content.folderNamed("animados");
+    QFile::copy(QStringLiteral(TAMIRO_SOURCE_DIR "/content/animados/1.gif"),
+                w.content.path("animados/1.gif"));
+    w.content.text("animados/2.gif", "not a picture");
+    AnimationControl& animation = *w.makeForm().Tarambel1;
+    EXPECT_FALSE(animation.isPlaying()) << "the bare name it is designed with";
+    animation.setAnimationFile(w.content.folder() + "\\animados\\1.gif");
+    ASSERT_TRUE(animation.isPlaying());
+    const QImage first = animation.currentFrame();
+    QElapsedTimer clock;
+    clock.start();
+    while (animation.currentFrame() == first && clock.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_NE(first, animation.currentFrame()) << "frames advance with the file's timing";
+    for (const char* file : {"", "\\animados\\9.gif", "\\animados\\2.gif"}) {
+        animation.setAnimationFile(*file ? w.content.folder() + file : QString());
+        EXPECT_FALSE(animation.isPlaying()) << file;
     }
-
-    bool surfaceIs(const QImage& expected) const {
-        return form->Picture1->surface().convertToFormat(QImage::Format_RGB32) ==
-               expected.convertToFormat(QImage::Format_RGB32);
-    }
-};
-
-using Numbers = std::vector<int>;
-
-TEST_F(NavigationTest, FirstClickOfEachKindAfterStartUp) {
-    drawings(1, {1, 2, 3});
-    drawings(4, {1, 2});
-
-    startedForm().command4_Click();
-    EXPECT_EQ(shownNumber(), 1);
-    EXPECT_EQ(form->PictureNumber[1], 1);
-
-    startedForm().Command3_Click();
-    EXPECT_EQ(shownNumber(), 3);
-    EXPECT_EQ(form->PictureNumber[1], 3);
-
-    startedForm().Command5_Click(3);
-    EXPECT_EQ(form->FolderNumber, 4);
-    EXPECT_EQ(shownFolder(), 4);
-    EXPECT_EQ(shownNumber(), 1);
-    EXPECT_TRUE(form->Picture1->isVisibleTo(form.get()));
 }
-
-TEST_F(NavigationTest, WrapsAtBothEndsOfAnUnbrokenSeries) {
-    drawings(1, {1, 2, 3, 4, 5});
-    startedForm();
-    EXPECT_EQ(next(6), (Numbers{1, 2, 3, 4, 5, 1}));
-    EXPECT_EQ(previous(6), (Numbers{5, 4, 3, 2, 1, 5}));
-}
-
-TEST_F(NavigationTest, AGapEndsTheSeries) {
-    drawings(1, {1, 2, 3, 5});
-    startedForm();
-    EXPECT_EQ(next(4), (Numbers{1, 2, 3, 1}));
-    EXPECT_EQ(previous(3), (Numbers{3, 2, 1}));
-}
-
-TEST_F(NavigationTest, ADrawingNumberedZero) {
-    drawings(2, {0, 1, 2});
-    startedForm().Command5_Click(1); // the folder is still at 0
-    EXPECT_EQ(shownNumber(), 0);
-    EXPECT_EQ(next(1), (Numbers{1}));
-    EXPECT_EQ(previous(2), (Numbers{0, 2})); // back from 0: the last one
-}
-
-TEST_F(NavigationTest, ColouredFileTypeAndLetterCase) {
-    // 6 exists as GIF (red) and JPEG (blue): the GIF is shown. 7 is a JPEG
-    // stored in lower case, found and loaded through ".JPG".
-    content.drawing(1, 6, 30, 20);
-    content.jpeg("dibujos/1/si coloreado/6.jpg", framedImage(30, 20, Qt::blue));
-    content.drawing(1, 7, 30, 20, /*jpegColoured=*/true);
-    content.jpeg("dibujos/1/si coloreado/7.jpg", framedImage(30, 20, Qt::blue));
-    startedForm();
-    form->PictureNumber[1] = 5;
-
-    form->command4_Click();
-    EXPECT_EQ(form->PictureNumber[1], 6);
-    EXPECT_EQ(form->Picture1->picture().image().pixelColor(15, 10), QColor(Qt::red));
-
-    form->command4_Click();
-    EXPECT_EQ(form->PictureNumber[1], 7);
-    const QColor jpeg = form->Picture1->picture().image().pixelColor(15, 10);
-    EXPECT_LT(jpeg.red(), 16);
-    EXPECT_GT(jpeg.blue(), 240);
-    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
-}
-
-TEST_F(NavigationTest, EveryFolderKeepsItsPlace) {
-    drawings(1, {1, 2});
-    drawings(3, {1, 2, 3, 4, 5});
-    content.gif("animados/1.gif", 20, 20);
-    content.gif("animados/2.gif", 20, 20);
-    startedForm().Command5_Click(2);
-    next(3);
-    ASSERT_EQ(shownNumber(), 4);
-
-    form->Command5_Click(0);
-    EXPECT_EQ(shownFolder(), 1);
-    EXPECT_EQ(shownNumber(), 1);
-    form->Command5_Click(2);
-    EXPECT_EQ(shownFolder(), 3);
-    EXPECT_EQ(shownNumber(), 4);
-
-    // The same folder again: the same drawing, with its sound and animation.
-    sound.played.clear();
-    const auto animation = form->AnimationNumber;
-    form->Command5_Click(2);
-    EXPECT_EQ(shownNumber(), 4);
-    EXPECT_EQ(sound.played.size(), 1);
-    EXPECT_NE(form->AnimationNumber, animation);
-}
-
-TEST_F(NavigationTest, CentredWithoutRoundingAndPlacedAboveTheBar) {
-    drawings(1, {21}); // 41 pixels = 615 twips wide
-    startedForm();
-    form->PictureNumber[1] = 20;
-    form->command4_Click();
-    ASSERT_EQ(form->Picture1->Width(), 615.0f);
-    EXPECT_EQ(form->Picture1->Left(), (15360.0f - 615.0f) / 2); // 7372.5
-    EXPECT_EQ(form->Tarambel1->Left(), 7372.5f + 615 + 100);
-    EXPECT_EQ(form->Tarambel1->Top(), form->Picture1->Top());
-    EXPECT_GE(form->Picture1->Top(), 1);
-    EXPECT_LE(form->Picture1->Top() + form->Picture1->Height(), form->Command3->Top());
-
-    // Wider than the screen: a negative left, not clamped.
-    screen.w = 300;
-    form->PictureNumber[1] = 20;
-    form->command4_Click();
-    EXPECT_EQ(form->Picture1->Left(), (300.0f - 615.0f) / 2);
-}
-
-TEST_F(NavigationTest, SurfaceShowsTheUncolouredVariantUntilRepainted) {
-    content.drawing(1, 1, 40, 30);
-    const QImage uncoloured = framedImage(40, 30, Qt::white);
-    startedForm().command4_Click();
-    EXPECT_TRUE(surfaceIs(uncoloured));
-    EXPECT_EQ(form->Picture1->picture().image().pixelColor(20, 15), QColor(Qt::red));
-
-    // Showing and hiding the brush image repaints its rectangle from the
-    // coloured picture; the rest keeps the overlay.
-    form->Image1->Move(5 * 15, 6 * 15);
-    form->Image1->setVisible(true);
-    form->Image1->setVisible(false);
-    const QRect brush(5, 6, 41, 33);
-    const QImage& shown = form->Picture1->surface();
-    for (int y = 1; y < 29; ++y)
-        for (int x = 1; x < 39; ++x)
-            ASSERT_EQ(shown.pixelColor(x, y), QColor(brush.contains(x, y) ? Qt::red : Qt::white))
-                << x << "," << y;
-
-    // Any other repaint, such as uncovering, does the same.
-    form->Picture1->repaintRect(QRect(0, 0, 3, 3));
-    EXPECT_EQ(pixel(*form->Picture1, 2, 2), QColor(Qt::red));
-    EXPECT_EQ(pixel(*form->Picture1, 3, 3), QColor(Qt::white));
-}
-
-// The previous button stretches the uncoloured drawing from the size of the
-// hidden box, which is 2 pixels of border wider on each side than its
-// picture: the drawing shrinks and a strip of the coloured one stays visible
-// at the right and bottom. The other buttons stretch from the drawing area's
-// own size and cover it exactly.
-TEST_F(NavigationTest, SourceRectangleOfThePreviousButton) {
-    content.drawing(1, 1, 40, 30);
-    startedForm().command4_Click();
-    EXPECT_EQ(pixel(*form->Picture1, 38, 15), QColor(Qt::white));
-    EXPECT_EQ(pixel(*form->Picture1, 39, 15), QColor(Qt::black)); // the frame
-    EXPECT_EQ(pixel(*form->Picture1, 20, 29), QColor(Qt::black));
-
-    form->Command3_Click();
-    ASSERT_EQ(form->Picture2->Width(), 44 * 15.0f);
-    ASSERT_EQ(form->Picture2->Height(), 34 * 15.0f);
-    EXPECT_EQ(pixel(*form->Picture1, 20, 15), QColor(Qt::white));
-    EXPECT_EQ(pixel(*form->Picture1, 38, 15), QColor(Qt::red)); // beyond 40 * 40 / 44
-    EXPECT_EQ(pixel(*form->Picture1, 20, 28), QColor(Qt::red)); // beyond 30 * 30 / 34
-    EXPECT_EQ(pixel(*form->Picture1, 33, 15), QColor(Qt::white));
-
-    form->Command5_Click(0);
-    EXPECT_EQ(pixel(*form->Picture1, 38, 15), QColor(Qt::white));
-}
-
-// A drawing that cannot be shown is reported by its number and folder; the
-// drawing shown before stays as it was, with its overlay; the number moves
-// on, so the next click gets past the broken drawing.
-class BrokenDrawingTest : public NavigationTest {
-protected:
-    void expectNothingChanged(int number, int folder) {
-        ASSERT_EQ(messages.shown.size(), 1);
-        const QString text = messages.shown.first();
-        EXPECT_TRUE(
-            text.startsWith(QStringLiteral("No puedo mostrar el dibujo %1 de la carpeta %2: ")
-                                .arg(number)
-                                .arg(folder)))
-            << text.toStdString();
-        EXPECT_TRUE(form->Picture1->isVisibleTo(form.get()));
-        EXPECT_TRUE(form->Picture1->picture().sameAs(pictureBefore));
-        EXPECT_EQ(form->Picture1->surface(), surfaceBefore);
-        EXPECT_EQ(form->Picture1->Left(), leftBefore);
-        EXPECT_TRUE(sound.played.isEmpty());
-        EXPECT_EQ(form->AnimationNumber, animationBefore);
-    }
-    void remember() {
-        pictureBefore = form->Picture1->picture();
-        surfaceBefore = form->Picture1->surface();
-        leftBefore = form->Picture1->Left();
-        animationBefore = form->AnimationNumber;
-        sound.played.clear();
-        messages.shown.clear();
-    }
-    Picture pictureBefore;
-    QImage surfaceBefore;
-    float leftBefore = 0;
-    std::int16_t animationBefore = 0;
-};
-
-TEST_F(BrokenDrawingTest, FolderWithoutDrawingOne) {
-    drawings(1, {1});
-    content.folderNamed("dibujos/5/si coloreado");
-    startedForm();
-    remember(); // the title picture
-    form->Command5_Click(4);
-    expectNothingChanged(1, 5);
-    EXPECT_EQ(form->PictureNumber[5], 1);
-
-    // Back from a folder with no drawing at all: the search gives 0.
-    remember();
-    form->Command3_Click();
-    expectNothingChanged(0, 5);
-    EXPECT_EQ(form->PictureNumber[5], 0);
-}
-
-TEST_F(BrokenDrawingTest, MissingUncolouredOrDamagedColouredFile) {
-    drawings(1, {1, 2, 3});
-    content.remove("dibujos/1/no coloreado/2.gif");
-    content.text("dibujos/1/si coloreado/3.gif", "GIF89a not really a picture");
-    startedForm().command4_Click();
-
-    remember(); // drawing 1 with its overlay
-    form->command4_Click();
-    expectNothingChanged(2, 1);
-    EXPECT_EQ(form->PictureNumber[1], 2);
-    EXPECT_TRUE(messages.shown.first().contains("2.gif", Qt::CaseInsensitive));
-
-    remember();
-    form->command4_Click();
-    expectNothingChanged(3, 1);
-    EXPECT_EQ(form->PictureNumber[1], 3);
-    EXPECT_TRUE(messages.shown.first().contains("3.gif", Qt::CaseInsensitive));
-
-    messages.shown.clear();
-    form->command4_Click(); // past the broken ones: back to 1
-    EXPECT_EQ(shownNumber(), 1);
-    EXPECT_TRUE(messages.shown.isEmpty());
-}
-
-TEST_F(NavigationTest, NumberAtTheTopOfItsRangeWrapsToOne) {
-    drawings(1, {1, 2});
-    startedForm();
-    form->PictureNumber[1] = 32767;
-    form->command4_Click();
-    EXPECT_EQ(form->PictureNumber[1], 1);
-    EXPECT_EQ(shownNumber(), 1);
-}
-
-} // namespace
-} // namespace tamiro::testing

@@ -3,100 +3,51 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QImageWriter>
 #include <QPainter>
 
 namespace tamiro::testing {
 
-namespace {
-
-void appendLittle16(QByteArray& out, int value) {
-    out.append(char(value & 0xff));
-    out.append(char((value >> 8) & 0xff));
-}
-
-// LZW data without compression: every pixel is a literal code of 9 bits and a
-// clear code comes often enough that the code size never grows.
-QByteArray lzwLiterals(const std::vector<uchar>& indexes) {
-    QByteArray packed;
+// Qt writes no GIF. One frame with a palette of the image's colours; the LZW
+// data holds every pixel as a literal 9-bit code, with a clear code often
+// enough that the code size never grows.
+bool writeGif(const QString& path, const QImage& source) {
+    const QImage image = source.convertToFormat(QImage::Format_Indexed8); // exact up to 256
+    QByteArray out("GIF89a");
+    const auto put16 = [&out](int value) {
+        out.append(char(value & 0xff)).append(char(value >> 8));
+    };
+    put16(image.width());
+    put16(image.height());
+    out.append("\xf7\0\0", 3); // a global table of 256 colours
+    for (int i = 0; i < 256; ++i) {
+        const QRgb colour = i < image.colorCount() ? image.color(i) : 0;
+        out.append(char(qRed(colour))).append(char(qGreen(colour))).append(char(qBlue(colour)));
+    }
+    out.append(',');
+    for (int value : {0, 0, image.width(), image.height()})
+        put16(value);
+    out.append("\0\x08", 2);
+    QByteArray data;
     quint32 bits = 0;
     int count = 0;
-    const auto put = [&](int code) {
-        bits |= quint32(code) << count;
-        count += 9;
-        while (count >= 8) {
-            packed.append(char(bits & 0xff));
-            bits >>= 8;
-            count -= 8;
-        }
+    const auto code = [&](int value) {
+        bits |= quint32(value) << count;
+        for (count += 9; count >= 8; count -= 8, bits >>= 8)
+            data.append(char(bits & 0xff));
     };
-    int sinceClear = 0;
-    put(256);
-    for (uchar index : indexes) {
-        if (sinceClear == 250) {
-            put(256);
-            sinceClear = 0;
-        }
-        put(index);
-        ++sinceClear;
-    }
-    put(257);
-    if (count > 0)
-        packed.append(char(bits & 0xff));
-    return packed;
-}
-
-} // namespace
-
-bool writeGif(const QString& path, const QImage& source) {
-    const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    QHash<QRgb, uchar> palette;
-    std::vector<QRgb> colours;
-    std::vector<uchar> indexes;
-    indexes.reserve(size_t(image.width()) * size_t(image.height()));
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y) | 0xff000000u;
-            auto found = palette.find(pixel);
-            if (found == palette.end()) {
-                if (colours.size() == 256)
-                    return false;
-                found = palette.insert(pixel, uchar(colours.size()));
-                colours.push_back(pixel);
-            }
-            indexes.push_back(*found);
+            if ((y * image.width() + x) % 250 == 0)
+                code(256);
+            code(image.pixelIndex(x, y));
         }
-    }
-    colours.resize(256, qRgb(0, 0, 0));
-
-    QByteArray out("GIF89a");
-    appendLittle16(out, image.width());
-    appendLittle16(out, image.height());
-    out.append(char(0xf7)); // global table of 256 colours
-    out.append(char(0));
-    out.append(char(0));
-    for (QRgb colour : colours) {
-        out.append(char(qRed(colour)));
-        out.append(char(qGreen(colour)));
-        out.append(char(qBlue(colour)));
-    }
-    out.append(char(0x2c));
-    appendLittle16(out, 0);
-    appendLittle16(out, 0);
-    appendLittle16(out, image.width());
-    appendLittle16(out, image.height());
-    out.append(char(0));
-    out.append(char(8));
-    const QByteArray data = lzwLiterals(indexes);
-    for (qsizetype at = 0; at < data.size(); at += 255) {
-        const qsizetype length = std::min<qsizetype>(255, data.size() - at);
-        out.append(char(length));
-        out.append(data.mid(at, length));
-    }
-    out.append(char(0));
-    out.append(char(0x3b));
-
+    code(257);
+    if (count > 0)
+        data.append(char(bits & 0xff));
+    for (qsizetype at = 0; at < data.size(); at += 255)
+        out.append(char(std::min<qsizetype>(255, data.size() - at))).append(data.mid(at, 255));
+    out.append("\0;", 2);
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
 }
@@ -112,8 +63,10 @@ QImage framedImage(int width, int height, const QColor& fill) {
 
 ContentTree::ContentTree() : root_(dir_.path()) {}
 
-static void makeParent(const QString& file) {
+// The path of a new file, with its folders made.
+static QString made(const QString& file) {
     QDir().mkpath(QFileInfo(file).absolutePath());
+    return file;
 }
 
 void ContentTree::gif(const QString& relative, int width, int height, const QColor& fill) {
@@ -121,29 +74,24 @@ void ContentTree::gif(const QString& relative, int width, int height, const QCol
 }
 
 void ContentTree::gif(const QString& relative, const QImage& image) {
-    makeParent(path(relative));
-    if (!writeGif(path(relative), image))
+    if (!writeGif(made(path(relative)), image))
         qFatal("cannot write %s", qPrintable(relative));
 }
 
 void ContentTree::jpeg(const QString& relative, const QImage& image) {
-    makeParent(path(relative));
-    if (!image.save(path(relative), "JPEG", 100))
+    if (!image.save(made(path(relative)), "JPEG", 100))
         qFatal("cannot write %s", qPrintable(relative));
 }
 
 void ContentTree::icon(const QString& relative, const QColor& fill) {
-    makeParent(path(relative));
     QImage image(32, 32, QImage::Format_ARGB32);
     image.fill(fill);
-    QImageWriter writer(path(relative), "ico");
-    if (!writer.write(image))
+    if (!QImageWriter(made(path(relative)), "ico").write(image))
         qFatal("cannot write %s", qPrintable(relative));
 }
 
 void ContentTree::text(const QString& relative, const QByteArray& bytes) {
-    makeParent(path(relative));
-    QFile file(path(relative));
+    QFile file(made(path(relative)));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(relative));
 }
@@ -160,14 +108,10 @@ void ContentTree::remove(const QString& relative) {
         QFile::remove(info.filePath());
 }
 
-void ContentTree::drawing(int folder, int number, int width, int height, bool jpegColoured) {
-    const QString base = QStringLiteral("dibujos/%1/").arg(folder);
-    if (jpegColoured)
-        jpeg(base + QStringLiteral("si coloreado/%1.jpg").arg(number),
-             framedImage(width, height, Qt::red));
-    else
-        gif(base + QStringLiteral("si coloreado/%1.gif").arg(number), width, height, Qt::red);
-    gif(base + QStringLiteral("no coloreado/%1.gif").arg(number), width, height, Qt::white);
+void ContentTree::drawing(int folder, int number, int width, int height) {
+    const QString base = QStringLiteral("dibujos/%1/%3 coloreado/%2.gif").arg(folder).arg(number);
+    gif(base.arg("si"), width, height, Qt::red);
+    gif(base.arg("no"), width, height, Qt::white);
 }
 
 void ContentTree::basics() {

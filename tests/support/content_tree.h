@@ -31,10 +31,9 @@ public:
     void folderNamed(const QString& relative);
     void remove(const QString& relative);
 
-    // A drawing n of folder f: the coloured variant red (or JPEG), the
-    // uncoloured white with a black frame, same size.
-    void drawing(int folder, int number, int width = 40, int height = 30,
-                 bool jpegColoured = false);
+    // A drawing n of folder f: the coloured variant red, the uncoloured
+    // white, both with a black frame.
+    void drawing(int folder, int number, int width = 40, int height = 30);
 
     // The few files start-up needs: brush size 1 (41 x 33 pixels, that is 615
     // x 495 twips), pointer 1 and the background.

@@ -7,6 +7,7 @@
 #include "platform/services.h"
 
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace tamiro::testing {
@@ -18,7 +19,12 @@ struct FakeMessageBox : MessageBox {
 
 struct FakeSound : SoundPlayer {
     QStringList played;
-    void play(const QString& path) override { played << path; }
+    std::function<void()> onPlay; // called as each sound starts
+    void play(const QString& path) override {
+        played << path;
+        if (onPlay)
+            onPlay();
+    }
 };
 
 struct FakePrinter : Printer {

@@ -12,10 +12,10 @@
 
 namespace tamiro::testing {
 
-// A window on a content tree of the test's own, with real files and
-// decoders, and fakes for the message box, sound, printer and screen.
-class FormTest : public ::testing::Test {
-protected:
+// A window on a content tree of its own, with real files and decoders, and
+// fakes for the message box, sound, printer and screen. A table test makes
+// one per row.
+struct World {
     ContentTree content;
     DiskFileSystem files{content.folder()};
     QtPictureLoader pictures{files};
@@ -34,9 +34,16 @@ protected:
         form->Form_Load();
         return *form;
     }
-    static QColor pixel(const PictureBox& box, int x, int y) {
-        return box.surface().pixelColor(x, y);
+    // One click on a button, as the tables write it: n next, p previous, 1
+    // to 9 and 0 a folder button, b the brush size, h the pointer, r print.
+    void click(char button) {
+        QAbstractButton* named[] = {form->Command4, form->Command3, form->Command1,
+                                    &form->Command6(0), &form->Command6(1)};
+        const auto at = QByteArray("npbhr").indexOf(button);
+        (at >= 0 ? named[at] : &form->Command5(std::int16_t((button - '0' + 9) % 10)))->click();
     }
 };
+
+class FormTest : public ::testing::Test, public World {};
 
 } // namespace tamiro::testing
