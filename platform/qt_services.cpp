@@ -58,6 +58,10 @@ void QtPrinter::paintPicture(const Picture& picture, float x, float y, float wid
         printerName_ = info.printerName();
         printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         printer_->setDocName(QStringLiteral("Tamiro"));
+        // Qt starts with page margins of its own; the printable area is the
+        // one the printer describes, so the margins are its minimum ones.
+        const QPageLayout layout = printer_->pageLayout();
+        printer_->setPageMargins(layout.minimumMargins(), layout.units());
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(printer_.get()))
             throw PlatformError(
