@@ -3,11 +3,13 @@
 #include <QFile>
 #include <canberra.h>
 #include <condition_variable>
+#include <cstdint>
 #include <fcntl.h>
 #include <mutex>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tamiro {
 
@@ -44,9 +46,6 @@ struct EventSoundPlayer::Queue {
 
     void run() {
         ca_context* context = nullptr;
-        if (ca_context_create(&context) == CA_SUCCESS)
-            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Tamiro",
-                                    CA_PROP_APPLICATION_ID, "org.tamiro.Tamiro", nullptr);
         std::unique_lock lock(mutex);
         while (!stop) {
             wake.wait(lock, [this] { return stop || next >= 0; });
@@ -55,12 +54,23 @@ struct EventSoundPlayer::Queue {
             const int fd = std::exchange(next, -1);
             busy = true;
             lock.unlock();
-            if (context) {
-                // The library opens the checked file through its descriptor,
-                // so the name cannot be swapped for something else meanwhile.
-                const std::string file = "/proc/self/fd/" + std::to_string(fd);
+            // The library opens the checked file through its descriptor, so
+            // the name cannot be swapped for something else meanwhile.
+            const std::string file = "/proc/self/fd/" + std::to_string(fd);
+            for (int attempt = 0; attempt < 2; ++attempt) {
+                if (!context && ca_context_create(&context) == CA_SUCCESS)
+                    ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Tamiro",
+                                            CA_PROP_APPLICATION_ID, "org.tamiro.Tamiro", nullptr);
+                if (!context)
+                    break;
                 ca_context_cancel(context, kSoundId);
-                ca_context_play(context, kSoundId, CA_PROP_MEDIA_FILENAME, file.c_str(), nullptr);
+                const int played = ca_context_play(context, kSoundId, CA_PROP_MEDIA_FILENAME,
+                                                   file.c_str(), nullptr);
+                // A sound server that went away (restarted, for one) leaves
+                // the context useless: start again with a new one.
+                if (played != CA_ERROR_STATE && played != CA_ERROR_DISCONNECTED)
+                    break;
+                ca_context_destroy(std::exchange(context, nullptr));
             }
             ::close(fd);
             lock.lock();

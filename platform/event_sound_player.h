@@ -27,9 +27,8 @@ public:
     ~EventSoundPlayer() override;
     void play(const QString& path) override;
 
-    struct Queue;
-
 private:
+    struct Queue;
     FileSystem& files_;
     std::shared_ptr<Queue> queue_;
     std::thread thread_;
