@@ -48,10 +48,10 @@ def app(tmp_path_factory):
         spawn("pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=false",
               "--use-pid-file=false", "--disable-shm=true", "-L", "module-null-sink sink_name=rec",
               "-L", "module-native-protocol-unix auth-anonymous=1 socket=%s" % socket)
-        assert wait(lambda: ready("pactl", "info") and ready("xdpyinfo"))
+        assert wait(lambda: ready("pactl", "info") and ready("xdpyinfo")), "no sound or X server"
         spawn(folder / os.path.basename(program))
         assert wait(lambda: ready("xdotool", "search", "--onlyvisible", "--pid",
-                                  str(started[-1].pid)))
+                                  str(started[-1].pid))), "no window (see %s)" % log.name
         yield started[-1], env, folder
     finally:
         for process in reversed(started):
@@ -60,7 +60,7 @@ def app(tmp_path_factory):
         log.close()
 
 
-def wait(check, timeout=20):
+def wait(check, timeout=30):
     deadline = time.monotonic() + timeout
     while not check() and time.monotonic() < deadline:
         time.sleep(0.1)
