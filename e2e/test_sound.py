@@ -49,6 +49,7 @@ def app(tmp_path_factory):
               "--use-pid-file=false", "--disable-shm=true", "-L", "module-null-sink sink_name=rec",
               "-L", "module-native-protocol-unix auth-anonymous=1 socket=%s" % socket)
         assert wait(lambda: ready("pactl", "info") and ready("xdpyinfo")), "no sound or X server"
+        assert started[0].poll() is None, "display %d was taken" % display
         spawn(folder / os.path.basename(program))
         assert wait(lambda: ready("xdotool", "search", "--onlyvisible", "--pid",
                                   str(started[-1].pid))), "no window (see %s)" % log.name
@@ -80,7 +81,7 @@ def sounds(env, actions):
                           stdout=subprocess.PIPE) as recorder:
         recorder.stdout.read(2 * FRAME)  # recording from here on
         actions()
-        time.sleep(1.5)
+        time.sleep(3)  # a loaded machine may take a while over a click
         recorder.terminate()
         raw = recorder.stdout.read()
     samples = numpy.frombuffer(raw[:len(raw) // (2 * FRAME) * 2 * FRAME], "<i2") / 32768.0
