@@ -36,20 +36,24 @@ def app(tmp_path_factory):
         subprocess.run(["sox", "-n", "-r", str(RATE), "-b", "16", "-e", "signed-integer", "-c",
                         "1", folder / name, "synth", str(TONE), "sine", str(pitch), "vol", "0.5"],
                        check=True)
-    display = next(n for n in range(31, 40) if not os.path.exists("/tmp/.X%d-lock" % n))
     socket = work / "pulse-native"
-    env = dict(os.environ, DISPLAY=":%d" % display, XDG_RUNTIME_DIR=str(work), HOME=str(work),
+    env = dict(os.environ, XDG_RUNTIME_DIR=str(work), HOME=str(work),
                QT_QPA_PLATFORM="xcb", PULSE_SERVER="unix:%s" % socket)
     log, started = open(work / "log.txt", "w"), []
     spawn = lambda *args: started.append(subprocess.Popen(args, env=env, stdout=log, stderr=log))
     ready = lambda *args: subprocess.run(args, env=env, capture_output=True).returncode == 0
     try:
-        spawn("Xvfb", env["DISPLAY"], "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp")
+        for display in range(31, 40):  # the first free display, locked by our own server
+            env["DISPLAY"] = ":%d" % display
+            spawn("Xvfb", env["DISPLAY"], "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp")
+            wait(lambda: started[-1].poll() is not None or ours(display, started[-1].pid))
+            if started[-1].poll() is None:
+                break
+        assert started[-1].poll() is None, "no free display from :31 to :39"
         spawn("pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--system=false",
               "--use-pid-file=false", "--disable-shm=true", "-L", "module-null-sink sink_name=rec",
               "-L", "module-native-protocol-unix auth-anonymous=1 socket=%s" % socket)
         assert wait(lambda: ready("pactl", "info") and ready("xdpyinfo")), "no sound or X server"
-        assert started[0].poll() is None, "display %d was taken" % display
         spawn(folder / os.path.basename(program))
         assert wait(lambda: ready("xdotool", "search", "--onlyvisible", "--pid",
                                   str(started[-1].pid))), "no window (see %s)" % log.name
@@ -59,6 +63,14 @@ def app(tmp_path_factory):
             process.terminate()
             process.wait(5)
         log.close()
+
+
+def ours(display, pid):
+    try:
+        with open("/tmp/.X%d-lock" % display) as lock:
+            return lock.read().strip() == str(pid)
+    except OSError:
+        return False
 
 
 def wait(check, timeout=30):
