@@ -82,7 +82,10 @@ protected:
             {"-p", "TamiroMargins", "-E", "-o", "printer-is-shared=no", "-P", changed.fileName(),
              "-v", run("lpstat", {"-v", queue}).section(": ", 1).trimmed()});
     }
-    static void TearDownTestSuite() { QProcess::execute("lpadmin", {"-x", "TamiroMargins"}); }
+    static void TearDownTestSuite() {
+        QProcess::execute("lpadmin", {"-x", "TamiroMargins"});
+        QFile::remove(QDir::temp().filePath("tamiro-margins.ppd"));
+    }
 
     void SetUp() override {
         pdfs_.setPath(qEnvironmentVariable("TAMIRO_PDF_DIR"));
