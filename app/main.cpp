@@ -1,4 +1,5 @@
 #include "platform/disk_file_system.h"
+#include "platform/event_sound_player.h"
 #include "platform/qt_picture_loader.h"
 #include "platform/qt_services.h"
 #include "ui/form1.h"
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
 
     tamiro::DiskFileSystem files(tamiro::DiskFileSystem::programFolder());
     tamiro::QtPictureLoader pictures(files);
-    tamiro::QtSoundPlayer sound(files);
+    tamiro::EventSoundPlayer sound(files);
     tamiro::QtPrinter printer;
     tamiro::QtMessageBox messages;
     tamiro::QtScreen screen;

@@ -72,5 +72,5 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # printer support and the PulseAudio sound output come with the Qt
 # libraries the program links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libcanberra-pulse")
 include(CPack)

@@ -2,15 +2,12 @@
 
 #include "platform/errors.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
-#include <QSoundEffect>
-#include <QUrl>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
 #include <dlfcn.h>
@@ -19,8 +16,6 @@
 namespace tamiro {
 
 namespace {
-constexpr size_t kKeptPlayers = 4;
-
 // Qt hands the finished document to the CUPS spooler when the painter ends,
 // but does not look at the answer: a queue that refuses the job loses the
 // page without a word. The answer is still there as the last error of the
@@ -48,27 +43,6 @@ QString spoolerRefusal() {
 }
 } // namespace
 
-QtSoundPlayer::QtSoundPlayer(FileSystem& files) : files_(files) {}
-QtSoundPlayer::~QtSoundPlayer() = default;
-
-void QtSoundPlayer::play(const QString& path) {
-    const QString file = files_.resolve(path);
-    if (!QFileInfo(file).isFile())
-        return; // a missing sound is not worth a word to the child
-    auto player = std::find_if(players_.begin(), players_.end(),
-                               [&](const Player& p) { return p.file == file; });
-    if (player == players_.end()) {
-        if (players_.size() >= kKeptPlayers)
-            players_.erase(players_.begin());
-        auto effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(file));
-        players_.push_back({file, std::move(effect)});
-        player = players_.end() - 1;
-    }
-    // Playing before the file has finished loading starts it once it has.
-    player->effect->play();
-}
-
 QtPrinter::QtPrinter() = default;
 
 QtPrinter::~QtPrinter() {
@@ -84,6 +58,10 @@ void QtPrinter::paintPicture(const Picture& picture, float x, float y, float wid
         printerName_ = info.printerName();
         printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         printer_->setDocName(QStringLiteral("Tamiro"));
+        // Qt starts with page margins of its own; the printable area is the
+        // one the printer describes, so the margins are its minimum ones.
+        const QPageLayout layout = printer_->pageLayout();
+        printer_->setPageMargins(layout.minimumMargins(), layout.units());
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(printer_.get()))
             throw PlatformError(

@@ -4,31 +4,12 @@
 
 #include <QString>
 #include <memory>
-#include <vector>
 
 class QPrinter;
 class QPainter;
-class QSoundEffect;
 class QWidget;
 
 namespace tamiro {
-
-// Sound through Qt Multimedia. One player is kept per sound file, so clicking
-// for an hour reuses the same two players.
-class QtSoundPlayer : public SoundPlayer {
-public:
-    explicit QtSoundPlayer(FileSystem& files);
-    ~QtSoundPlayer() override;
-    void play(const QString& path) override;
-
-private:
-    FileSystem& files_;
-    struct Player {
-        QString file;
-        std::unique_ptr<QSoundEffect> effect;
-    };
-    std::vector<Player> players_;
-};
 
 // The default printer of the machine. A document begins with the first
 // picture drawn and ends with endDoc().

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QString>
+#include <memory>
+#include <thread>
+
+namespace tamiro {
+
+// Navigation sounds through libcanberra, the desktop's event-sound library.
+// It streams each WAV file whole to the sound server (PulseAudio or its
+// successors through the PulseAudio backend, plain ALSA where no server
+// runs), can cancel a sound by its id, and stays silent without a device.
+// Qt's QSoundEffect dropped or cut short sounds of a sequence; the bare
+// PulseAudio client library would need a WAV reader of our own and plays
+// nothing without a server; GStreamer builds a pipeline per sound and decodes
+// whatever a file claims to be.
+//
+// A new sound stops the one still playing, so rapid clicks never pile up.
+// The library waits for the sound server while it starts a sound, so it is
+// only called from a thread of the player's own: a sound server that hangs
+// never holds up the window.
+class EventSoundPlayer : public SoundPlayer {
+public:
+    explicit EventSoundPlayer(FileSystem& files);
+    ~EventSoundPlayer() override;
+    void play(const QString& path) override;
+
+private:
+    struct Queue;
+    FileSystem& files_;
+    std::shared_ptr<Queue> queue_;
+    std::thread thread_;
+};
+
+// A descriptor open for reading on a sound file, or -1 when the path names
+// anything but a regular file of at most 16 MB. Never blocks, whatever the
+// path names (a FIFO, a device, a link to one).
+int openSoundFile(const QString& file);
+
+} // namespace tamiro
