@@ -1,10 +1,11 @@
 #include "checker/revision.h"
 
+#include "platform/content_file.h"
 #include "platform/errors.h"
+#include "platform/event_sound_player.h"
 #include "platform/twips.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 #include <QMap>
 #include <QSet>
@@ -60,29 +61,33 @@ QString layoutProblem(const QSize& size) {
            problems.join(u" y "_s);
 }
 
-// The format of a WAV file, read chunk header by chunk header; `problem` says
-// why Qt's player cannot play it.
+// The format of a WAV file, read chunk header by chunk header as the player
+// gets it; `problem` says why the program cannot play it.
 QString describeWav(const QString& file, QString& problem) {
-    QFile in(file);
-    char head[12], chunk[8], fmt[16];
+    QByteArray wav;
+    try {
+        wav = readContentFile(file, kMaxSoundBytes);
+    } catch (const PlatformError& error) {
+        return problem = error.description(), QString();
+    }
     quint16 format = 0, channels = 0, bits = 0;
     quint32 rate = 0;
     qint64 data = -1;
-    if (!in.open(QIODevice::ReadOnly) || in.read(head, 12) != 12 || memcmp(head, "RIFF", 4) ||
-        memcmp(head + 8, "WAVE", 4))
+    const char* bytes = wav.constData();
+    if (wav.size() < 12 || memcmp(bytes, "RIFF", 4) || memcmp(bytes + 8, "WAVE", 4))
         return problem = u"no es un archivo WAV"_s, QString();
-    for (int chunks = 0; chunks < 64 && data < 0 && in.read(chunk, 8) == 8; ++chunks) {
-        const qint64 size = qFromLittleEndian<quint32>(chunk + 4),
-                     next = in.pos() + size + size % 2;
-        if (!memcmp(chunk, "data", 4)) {
-            data = std::min(size, in.size() - in.pos());
-        } else if (!memcmp(chunk, "fmt ", 4) && size >= 16 && in.read(fmt, 16) == 16) {
-            format = qFromLittleEndian<quint16>(fmt);
-            channels = qFromLittleEndian<quint16>(fmt + 2);
-            rate = qFromLittleEndian<quint32>(fmt + 4);
-            bits = qFromLittleEndian<quint16>(fmt + 14);
+    qint64 at = 12;
+    for (int chunks = 0; chunks < 64 && data < 0 && at + 8 <= wav.size(); ++chunks) {
+        const qint64 size = qFromLittleEndian<quint32>(bytes + at + 4), body = at + 8;
+        if (!memcmp(bytes + at, "data", 4)) {
+            data = std::min(size, wav.size() - body);
+        } else if (!memcmp(bytes + at, "fmt ", 4) && size >= 16 && body + 16 <= wav.size()) {
+            format = qFromLittleEndian<quint16>(bytes + body);
+            channels = qFromLittleEndian<quint16>(bytes + body + 2);
+            rate = qFromLittleEndian<quint32>(bytes + body + 4);
+            bits = qFromLittleEndian<quint16>(bytes + body + 14);
         }
-        in.seek(next);
+        at = body + size + size % 2;
     }
     if (rate == 0 || channels == 0)
         problem = u"su cabecera está dañada"_s;
@@ -361,9 +366,12 @@ private:
             u"al arrancar, el niño verá: No puedo cargar el primer puntero: %1."_s,
             u"el niño verá: Atención: %1"_s,
             [&](const QString& file, const QString& path, const QImage& pointer, const QImage&) {
-                QFile in(files_.resolve(path));
-                const bool icon =
-                    in.open(QIODevice::ReadOnly) && in.read(4) == QByteArray("\0\0\1\0", 4);
+                QByteArray head;
+                try {
+                    ContentFile(files_.resolve(path)).readInto(head, 4);
+                } catch (const PlatformError&) {
+                }
+                const bool icon = head == QByteArray("\0\0\1\0", 4);
                 if (!icon || pointer.size() != QSize(32, 32))
                     add(Severity::Warning, file,
                         u"no es un icono de 32 × 32 (es %1 de %2)"_s.arg(

@@ -68,9 +68,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Shared libraries through dpkg-shlibdeps; the Spanish texts of Qt's own
-# dialogs besides. Pictures (GIF, JPEG, ICO), the X11 platform, the CUPS
-# printer support and the PulseAudio sound output come with the Qt
-# libraries the program links.
+# dialogs and the sound server backend of the event-sound library besides.
+# Pictures (GIF, JPEG, ICO), the X11 platform and the CUPS printer support
+# come with the Qt libraries the program links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, libcanberra-pulse")
 include(CPack)

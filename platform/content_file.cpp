@@ -119,7 +119,8 @@ ContentFile::ContentFile(const QString& file) : name_(file) {
 }
 
 ContentFile::~ContentFile() {
-    ::close(descriptor_);
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
 }
 
 bool ContentFile::readInto(QByteArray& bytes, qint64 upTo) {

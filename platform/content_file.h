@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <utility>
 
 namespace tamiro {
 
@@ -32,6 +33,8 @@ public:
     // Appends to `bytes` the next bytes of the file, until it holds `upTo`
     // bytes or the file ends; answers whether anything was added.
     bool readInto(QByteArray& bytes, qint64 upTo);
+    // Hands the open descriptor over to the caller, who closes it.
+    int release() { return std::exchange(descriptor_, -1); }
 
 private:
     QString name_;

@@ -1,40 +1,29 @@
 #include "platform/event_sound_player.h"
 
-#include <QFile>
+#include "platform/content_file.h"
+#include "platform/errors.h"
+
 #include <canberra.h>
 #include <condition_variable>
 #include <cstdint>
-#include <fcntl.h>
 #include <mutex>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
 namespace tamiro {
 
 namespace {
-constexpr off_t kMaxSoundBytes = 16 * 1024 * 1024;
 constexpr uint32_t kSoundId = 1; // every sound of the program, so one cancel stops it
-
-bool isSoundFile(const struct stat& info) {
-    return S_ISREG(info.st_mode) && info.st_size <= kMaxSoundBytes;
-}
 } // namespace
 
 int openSoundFile(const QString& file) {
-    const QByteArray name = QFile::encodeName(file);
-    struct stat info;
-    // Looked at before it is opened, because opening some devices does
-    // something; checked again on the descriptor, which is what is played.
-    if (::stat(name.constData(), &info) != 0 || !isSoundFile(info))
-        return -1;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd >= 0 && (::fstat(fd, &info) != 0 || !isSoundFile(info))) {
-        ::close(fd);
-        return -1;
+    try {
+        ContentFile sound(file);
+        return sound.size() <= kMaxSoundBytes ? sound.release() : -1;
+    } catch (const PlatformError&) {
+        return -1; // a missing or unreadable sound is not worth a word to the child
     }
-    return fd;
 }
 
 // The sound waiting to be played: only the latest one is kept.

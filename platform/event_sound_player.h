@@ -34,6 +34,9 @@ private:
     std::thread thread_;
 };
 
+// The largest sound file played; the navigation sounds are well under a second.
+inline constexpr qint64 kMaxSoundBytes = 16 * 1024 * 1024;
+
 // A descriptor open for reading on a sound file, or -1 when the path names
 // anything but a regular file of at most 16 MB. Never blocks, whatever the
 // path names (a FIFO, a device, a link to one).
