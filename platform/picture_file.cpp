@@ -21,6 +21,16 @@ void refusePictureSize(const QString& file, QSize size) {
                             .arg(size.height()));
 }
 
+void refuseIconSize(const QString& file, QSize size) {
+    throw PlatformError(
+        QStringLiteral("el icono «%1» está dañado: mide %2 × %3 píxeles y un icono no pasa de "
+                       "%4 × %4")
+            .arg(file)
+            .arg(size.width())
+            .arg(size.height())
+            .arg(kMaxIconSide));
+}
+
 namespace {
 
 template <typename T> bool readLittle(const QByteArray& data, qsizetype at, T& value) {
@@ -143,13 +153,7 @@ QByteArray readPictureFile(const QString& file) {
         refusePictureSize(file, size);
     if (const QSize icon = largestIcon(data);
         icon.width() > kMaxIconSide || icon.height() > kMaxIconSide)
-        throw PlatformError(
-            QStringLiteral("el icono «%1» está dañado: mide %2 × %3 píxeles y un icono no pasa de "
-                           "%4 × %4")
-                .arg(file)
-                .arg(icon.width())
-                .arg(icon.height())
-                .arg(kMaxIconSide));
+        refuseIconSize(file, icon);
     if (const int scans = jpegScans(data); scans > kMaxJpegScans)
         throw PlatformError(
             QStringLiteral("la imagen «%1» tiene demasiadas pasadas (%2; el máximo es %3)")

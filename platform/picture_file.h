@@ -19,6 +19,9 @@ constexpr int kMaxIconSide = 256;
 bool tooLargePicture(QSize size);
 // Throws PlatformError saying that the picture in `file` is too large.
 [[noreturn]] void refusePictureSize(const QString& file, QSize size);
+// Throws PlatformError saying that the icon in `file` is damaged, being
+// larger than an icon can be.
+[[noreturn]] void refuseIconSize(const QString& file, QSize size);
 
 // The bytes of a picture file on disk, checked before decoding: a file that
 // is no ordinary file, one larger than kMaxPictureFileBytes, and one whose

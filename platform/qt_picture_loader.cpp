@@ -98,13 +98,7 @@ Picture QtPictureLoader::decode(const QByteArray& data, const QString& shownName
     quint16 reserved = 1, type = 0;
     if (readLittle(data, 0, reserved) && readLittle(data, 2, type) && reserved == 0 &&
         (type == 1 || type == 2) && (image.width() > kMaxIconSide || image.height() > kMaxIconSide))
-        throw PlatformError(
-            QStringLiteral("el icono «%1» está dañado: mide %2 × %3 píxeles y un icono no pasa de "
-                           "%4 × %4")
-                .arg(shownName)
-                .arg(image.width())
-                .arg(image.height())
-                .arg(kMaxIconSide));
+        refuseIconSize(shownName, image.size());
     // QImageReader names no format for an icon it recognised by content, so
     // the mask is looked for by the icon header itself.
     image = withIconMask(std::move(image), data);
