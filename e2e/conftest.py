@@ -4,12 +4,13 @@ its own, driven with xdotool and its screen read back with Pillow."""
 
 import math
 import os
+import re
 import shutil
 import subprocess
 import time
 
 import pytest
-from PIL import Image, ImageChops, ImageGrab
+from PIL import ImageChops, ImageGrab
 
 CONTENT = {"dibujos", "animados", "medida", "punteros", "fondo.gif", "sonido1.wav",
            "sonido2.wav", "impresora.txt", "tamiro"}
@@ -26,9 +27,8 @@ def pixels(twips):
 
 
 def layout(width, height):
-    """Pixel rectangles of the sixteen buttons on a screen of width x height
-    pixels: one bar 100 twips above the bottom, centred on the designed span of
-    8295 twips, 50 twips between buttons, the folder buttons in two rows."""
+    """Pixel rectangles of the sixteen buttons: one bar 100 twips above the bottom, centred
+    on its span of 8295 twips, 50 twips between buttons, the folder buttons in two rows."""
     x, top, places = math.floor((width * 15 - 8295) / 2), height * 15 - 1225, {}
     for name in ("Command3", "Command4", "Command6(1)", 0, 1, 2, 3, 4,
                  "Command6(0)", "Command1", "Command2"):
@@ -43,17 +43,14 @@ def layout(width, height):
 
 
 def picture_area(screen, size):
-    """Where the drawing area stands with a picture of size pixels: centred
-    across the screen and in the band above the bar."""
-    width, height = size[0] * 15, size[1] * 15
-    margin = round((screen[1] * 15 - 1225 - height) / 2)  # halves to the even neighbour
+    """The drawing area with a picture of size pixels: centred in the band above the bar."""
+    margin = round((screen[1] * 15 - 1225 - size[1] * 15) / 2)  # halves to the even neighbour
     assert margin >= 1, "the picture does not fit above the bar"
-    return (pixels((screen[0] * 15 - width) / 2), pixels(margin), size[0], size[1])
+    return (pixels((screen[0] - size[0]) * 15 / 2), pixels(margin), size[0], size[1])
 
 
 def matching(a, b, tolerance=24):
-    """A mask (mode L): 255 where two RGB images differ by at most tolerance
-    in every channel, else 0."""
+    """A mask: 255 where two RGB images differ by at most tolerance in every channel."""
     r, g, b = ImageChops.difference(a, b).split()
     return ImageChops.lighter(ImageChops.lighter(r, g), b).point(
         lambda v: 255 if v <= tolerance else 0)
@@ -74,8 +71,7 @@ def wait_until(check, timeout=10.0, interval=0.1):
 
 
 class Session:
-    """The program on a copy of its content (folder) in an X server of its own,
-    optionally with a window manager and a top panel, or a sound server."""
+    """The program on a copy of its content (folder) in an X server of its own."""
 
     def __init__(self, home, folder, size, started, window_manager, sound):
         started.append(self)  # stopped after the test, however far it got
@@ -83,7 +79,6 @@ class Session:
         self.layout = layout(*size)
         self.env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=str(home),
                         XDG_RUNTIME_DIR=str(home), PULSE_SERVER="unix:/nonexistent")
-        self.env.pop("WAYLAND_DISPLAY", None)
         home.mkdir(0o700)
         read, write = os.pipe()  # the server picks a free display and says which when ready
         self.spawn("Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % size,
@@ -94,8 +89,7 @@ class Session:
         assert self.env["DISPLAY"] != ":", "Xvfb did not start"
         if sound:  # a PulseAudio server of its own, playing into a null sink named rec
             self.env["PULSE_SERVER"] = "unix:%s" % (self.home / "pulse-socket")
-            self.spawn("pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                       "--disable-shm=true", "--use-pid-file=false", "-L",
+            self.spawn("pulseaudio", "-n", "--exit-idle-time=-1", "--disable-shm=true", "-L",
                        "module-null-sink sink_name=rec", "-L", "module-native-protocol-unix "
                        "auth-anonymous=1 socket=%s" % (self.home / "pulse-socket"))
             assert wait_until(lambda: not self.run("pactl", "info").returncode), "no PulseAudio"
@@ -128,10 +122,8 @@ class Session:
 
     def geometry(self, window):
         """(x, y, width, height) of a window on the screen."""
-        info = dict(line.strip().split(": ", 1) for line in self.run(
-            "xwininfo", "-id", str(window)).stdout.splitlines() if ": " in line)
-        return tuple(int(info[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y",
-                                                "Width", "Height"))
+        return tuple(map(int, re.findall(r"(?:Absolute upper-left [XY]|Width|Height): +(-?\d+)",
+                                         self.run("xwininfo", "-id", str(window)).stdout)))
 
     def find_window(self):
         assert self.process.poll() is None, "the program ended with %d" % self.process.returncode
@@ -139,19 +131,14 @@ class Session:
         windows = [(math.prod(self.geometry(w)[2:]), w) for w in found.split()]
         return max(windows)[1] if windows else None
 
-    def picture(self, relative):
-        return Image.open(self.folder / relative).convert("RGB")
-
     def click(self, name, *more):
-        """Clicks the button's centre (more: further xdotool steps there),
-        then moves the pointer off the bar."""
+        """Clicks the button's centre (more: further xdotool steps), then leaves the bar."""
         x, y, width, height = self.layout[name]
         self.xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2),
                      "click", "1", *more, "mousemove", "1", str(self.size[1] // 2))
 
     def drag(self, points, pause=0.03):
-        """Presses the left button at the first point, moves through the
-        others, each move its own event, and releases it at the last."""
+        """Presses at the first point, moves through the others one event each, releases."""
         args = ["mousemove", "--sync", *map(str, points[0]), "mousedown", "1"]
         for x, y in points[1:]:
             args += ["sleep", str(pause), "mousemove", "--sync", str(x), str(y)]
@@ -159,8 +146,7 @@ class Session:
                      str(self.size[1] // 2))
 
     def screen_until(self, check, timeout=10):
-        """Takes screenshots until check(image) finds nothing wrong (an empty
-        list) and returns that one; else fails with what was wrong."""
+        """The first screenshot where check(image) finds nothing wrong (an empty list)."""
         deadline = time.monotonic() + timeout
         while wrong := check(shot := ImageGrab.grab(xdisplay=self.env["DISPLAY"]).convert("RGB")):
             if time.monotonic() > deadline:

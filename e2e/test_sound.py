@@ -22,8 +22,8 @@ def sounds(session, actions):
     """Runs actions() while recording the null sink; (start, length, pitch,
     peak) of each stretch of sound heard, in seconds, Hz and full scale."""
     with subprocess.Popen(["parec", "-d", "rec.monitor", "--raw", "--format=s16le",
-                           "--rate=%d" % RATE, "--channels=1", "--latency-msec=20"], env=session.env,
-                          stdout=subprocess.PIPE) as recorder:
+                           "--rate=%d" % RATE, "--channels=1", "--latency-msec=20"],
+                          env=session.env, stdout=subprocess.PIPE) as recorder:
         recorder.stdout.read(2 * FRAME)  # recording from here on
         actions()
         time.sleep(3)  # a loaded machine may take a while over a click
@@ -37,7 +37,6 @@ def sounds(session, actions):
         part = samples[start * FRAME:end * FRAME]
         pitch = numpy.argmax(abs(numpy.fft.rfft(part))) * RATE / len(part)
         found.append((start / 100, (end - start) / 100, round(pitch), abs(part).max()))
-    print("\n".join("%.2f s: %.2f s at %d Hz, peak %.2f" % sound for sound in found))
     return found
 
 
@@ -54,13 +53,13 @@ def test_every_click_plays_its_whole_sound_in_order(tamiro):
 
 def test_rapid_clicks_neither_crash_nor_pile_up(tamiro):
     session = tamiro(sound=True, prepare=tones)
-    burst = ["sleep", "0.1", "click", "1"] * 4
+    burst = ["sleep", "0.1", "click", "1"] * 4  # five clicks in 0.4 s
     heard = sounds(session, lambda: (session.click("Command4", *burst), time.sleep(3.5),
-                                 session.click("Command3")))
+                                     session.click("Command3")))
     assert session.process.poll() is None, "the program ended"
     first = [sound for sound in heard if sound[0] < heard[0][0] + 3]
-    # One tone at a time, each cut by the next (a click takes the program a
-    # while, so the fifth sound may start up to a second after the first).
+    # One tone at a time, each cut by the next (the fifth may start a second
+    # after the first: a click takes the program a while).
     assert max(sound[3] for sound in first) < 0.6, heard
     assert first[-1][0] + first[-1][1] <= heard[0][0] + 5 * TONE + 0.4, heard
     # Still answering: the next click plays its own sound, whole.
@@ -77,7 +76,7 @@ def test_a_sound_file_that_is_no_sound_holds_up_nothing(tamiro, spoil):
     session = tamiro(sound=True, prepare=tones)
     spoil(session.folder / "sonido2.wav")
     heard = sounds(session, lambda: (session.click("Command3"), time.sleep(1.5),
-                                 session.click("Command4")))
+                                     session.click("Command4")))
     assert session.process.poll() is None, "the program ended"
     assert heard and all(sound[1] <= TONE + 0.1 for sound in heard), heard
     assert whole(heard[-1], "Command4"), heard

@@ -1,5 +1,4 @@
-"""Tamiro as a user meets it, where only a real X server, window manager and
-printer show the result; the rules themselves are tested headless in tests/."""
+"""What only a real X server, window manager and printer show (the rules: tests/)."""
 
 import glob
 import os
@@ -15,8 +14,7 @@ DRAWING = ("dibujos/1/si coloreado/1.gif", "dibujos/1/no coloreado/1.gif")  # th
 
 
 def ring_background(mask, rect, offset):
-    """The share of the background on the one-pixel ring offset pixels
-    outside rect (0: its own edge)."""
+    """The share of the background on the one-pixel ring offset pixels outside rect."""
     x, y, w, h = rect
     outer = mask.crop((x - offset, y - offset, x + w + offset, y + h + offset))
     inner = outer.crop((1, 1, outer.width - 1, outer.height - 1))
@@ -30,7 +28,7 @@ def test_start_and_end_under_a_window_manager_with_a_top_panel(tamiro, size):
     panel = session.geometry(session.panel[0])
     assert (panel[1], panel[3]) == (0, 30), "no panel at the top: %s" % (panel,)
     assert session.geometry(session.window) == (0, 0, *size)
-    tile, background = session.picture("fondo.gif"), Image.new("RGB", size)
+    tile, background = Image.open(session.folder / "fondo.gif"), Image.new("RGB", size)
     for x in range(0, size[0], tile.width):
         for y in range(0, size[1], tile.height):
             background.paste(tile, (x, y))
@@ -51,20 +49,20 @@ def test_start_and_end_under_a_window_manager_with_a_top_panel(tamiro, size):
 
 
 def first_drawing(tamiro):
-    """The program showing the first step's drawing, all uncoloured, and a
-    check(part) that it shows coloured in part (left, top, right, bottom of
-    the area, its edges given 3 pixels' slack) and uncoloured elsewhere."""
+    """The program showing the first step's drawing uncoloured, its area, and a check(part)
+    that it shows coloured in part (left, top, right, bottom, 3 pixels' slack), else not."""
     session = tamiro()
     session.click("Command4")
-    coloured, uncoloured = (session.picture(path) for path in DRAWING)
+    coloured, uncoloured = (Image.open(session.folder / path).convert("RGB") for path in DRAWING)
     x, y, w, h = area = picture_area(session.size, coloured.size)
     differ = ImageChops.invert(matching(coloured, uncoloured, 48))
 
     def check(part=None):
         inside, outside = Image.new("L", coloured.size, 0), Image.new("L", coloured.size, 255)
         if part:
-            ImageDraw.Draw(inside).rectangle((part[0] + 3, part[1] + 3, part[2] - 4, part[3] - 4), 255)
-            ImageDraw.Draw(outside).rectangle((part[0] - 3, part[1] - 3, part[2] + 2, part[3] + 2), 0)
+            left, top, right, bottom = part
+            ImageDraw.Draw(inside).rectangle((left + 3, top + 3, right - 4, bottom - 4), 255)
+            ImageDraw.Draw(outside).rectangle((left - 3, top - 3, right + 2, bottom + 2), 0)
         return lambda shot: [what % (part,) for what, picture, where, least in (
             ("the coloured drawing does not show in %s", coloured, inside, 0.9),
             ("the uncoloured one does not show outside %s", uncoloured, outside, 0.99))
@@ -85,12 +83,10 @@ def test_a_drag_reveals_the_coloured_drawing(tamiro):
 def test_an_uncovered_part_shows_the_coloured_drawing(tamiro):
     session, (x, y, _, _), check = first_drawing(tamiro)
     cover = session.spawn("xmessage", "-geometry", "240x100+%d+%d" % (x + 200, y + 150), "Tapa")
-    window = wait_until(lambda: session.xdotool("search", "--onlyvisible", "--class",
-                                                "xmessage").split())
-    left, top, width, height = session.geometry(window[0])
+    assert wait_until(lambda: session.xdotool("search", "--onlyvisible", "--class", "xmessage"))
     time.sleep(0.3)
     cover.terminate()
-    session.screen_until(check((left - x, top - y, left - x + width, top - y + height)))
+    session.screen_until(check((200, 150, 440, 250)))
 
 
 def test_one_click_prints_one_page(tamiro):
