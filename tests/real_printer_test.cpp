@@ -1,6 +1,5 @@
-// Printing on real CUPS queues with the PDF backend, which write each document
-// as a PDF into the folder named by TAMIRO_PDF_DIR: the default queue that
-// scripts/test.sh makes, and one made here from its PPD with margins.
+// Printing on real CUPS queues with the PDF backend (a PDF per document in TAMIRO_PDF_DIR):
+// the default queue that scripts/test.sh makes, and one made here with margins.
 
 #include "platform/qt_services.h"
 #include "support/form_fixture.h"
@@ -9,7 +8,6 @@
 #include <QDir>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QThread>
 
 namespace tamiro::testing {
@@ -26,17 +24,6 @@ QString run(const QString& program, const QStringList& arguments) {
     return QString::fromLocal8Bit(process.readAll());
 }
 
-// The printable area of a queue's default page size, "left bottom right top"
-// in points from the paper's bottom-left corner: the second capture of its
-// line "*ImageableArea A4/A4: "0 0 595 842"" in the PPD.
-QRegularExpressionMatch printableArea(const QString& ppd) {
-    const QString size = ppd.section("\n*DefaultPageSize: ", 1).section('\n', 0, 0).trimmed();
-    return QRegularExpression("^(\\*ImageableArea " + QRegularExpression::escape(size) +
-                                  "[/:].*)\"(.*)\"",
-                              QRegularExpression::MultilineOption)
-        .match(ppd);
-}
-
 class RealPrinter : public ::testing::Test, public World {
 protected:
     void SetUp() override {
@@ -49,30 +36,33 @@ protected:
     QtPrinter realPrinter_;
 };
 
-// Each click prints one page: the title picture, 10185 x 6600 twips in the
-// window, is 509.25 x 330 points on paper, its top-left corner where the
-// queue's PPD puts the printable area's. The second queue is the default one
-// with 6 points more margin at the sides and 36 at the top and bottom.
+// Each click prints one page: the title picture, 10185 x 6600 twips, is 509.25
+// x 330 points on paper, its top-left corner where the queue's PPD puts the
+// printable area's. The second queue has 6 points more margin at the sides and
+// 36 at the top and bottom. Ghostscript tells what a page marks, "left bottom
+// right top" as in the PPD.
 TEST_F(RealPrinter, EachClickPrintsOnePageWithTheDrawingAtThePrintableCorner) {
-    const QDir pdfs(qEnvironmentVariable("TAMIRO_PDF_DIR"));
-    ASSERT_TRUE(!pdfs.path().isEmpty() && pdfs.exists()) << "scripts/test.sh sets TAMIRO_PDF_DIR";
+    const QDir pdfs(qEnvironmentVariable("TAMIRO_PDF_DIR", "/nonexistent"));
+    ASSERT_TRUE(pdfs.exists()) << "scripts/test.sh sets TAMIRO_PDF_DIR";
+    // The printable area of the default page size, "left bottom right top" in
+    // points from the paper's bottom-left corner: "*ImageableArea A4/A4: "0 0 595 842"".
     const QString first = QPrinterInfo::defaultPrinter().printerName();
     QString ppd = run("cat", {"/etc/cups/ppd/" + first + ".ppd"});
-    const QRegularExpressionMatch corner = printableArea(ppd);
-    QStringList margins = corner.captured(2).split(' ');
-    for (int i = 0; i < 4; ++i) // left and bottom grow, right and top shrink
-        margins[i] = QString::number(margins[i].toDouble() + (i % 2 ? 36 : 6) * (i < 2 ? 1 : -1));
+    const QString size = ppd.section("\n*DefaultPageSize: ", 1).section('\n', 0, 0).trimmed();
+    const QStringList area =
+        ppd.section("\n*ImageableArea " + size + '/', 1).section('"', 1, 1).split(' ');
+    QStringList margins = area;
+    const double grow[] = {6, 36, -6, -36};
+    for (int i = 0; i < 4; ++i)
+        margins[i] = QString::number(area.value(i).toDouble() + grow[i]);
     content.text("margins.ppd",
-                 ppd.replace(corner.capturedStart(2), corner.capturedLength(2), margins.join(' '))
-                     .toLatin1());
+                 ppd.replace('"' + area.join(' ') + '"', '"' + margins.join(' ') + '"').toLatin1());
     run("lpadmin", {"-p", "TamiroMargins", "-E", "-P", content.path("margins.ppd"), "-v",
                     run("lpstat", {"-v", first}).section(": ", 1).trimmed()});
 
-    for (const auto& [queue, clicks] :
-         {std::pair{first, 1}, std::pair{QString("TamiroMargins"), 2}}) {
+    for (const auto& [queue, corner, clicks] :
+         {std::tuple{first, area, 1}, std::tuple{QString("TamiroMargins"), margins, 2}}) {
         SCOPED_TRACE(queue.toStdString());
-        const QStringList area =
-            printableArea(run("cat", {"/etc/cups/ppd/" + queue + ".ppd"})).captured(2).split(' ');
         const QStringList before = pdfs.entryList({"*.pdf"});
         qputenv("PRINTER", queue.toUtf8());
         for (int i = 0; i < clicks; ++i)
@@ -85,14 +75,13 @@ TEST_F(RealPrinter, EachClickPrintsOnePageWithTheDrawingAtThePrintableCorner) {
         printed.removeIf([&](const QString& pdf) { return before.contains(pdf); });
         ASSERT_EQ(printed.size(), clicks);
         for (const QString& pdf : printed) {
-            // What the pages mark, "left bottom right top" as in the PPD.
             const QString box =
                 run("gs", {"-q", "-dBATCH", "-dNOPAUSE", "-sDEVICE=bbox", pdfs.filePath(pdf)});
             ASSERT_EQ(box.count("%%HiResBoundingBox: "), 1) << box.toStdString();
             const QStringList ink =
                 box.section("%%HiResBoundingBox: ", 1).section('\n', 0, 0).split(' ');
-            EXPECT_NEAR(ink.value(0).toDouble(), area.value(0).toDouble(), 1);
-            EXPECT_NEAR(ink.value(3).toDouble(), area.value(3).toDouble(), 1);
+            EXPECT_NEAR(ink.value(0).toDouble(), corner.value(0).toDouble(), 1);
+            EXPECT_NEAR(ink.value(3).toDouble(), corner.value(3).toDouble(), 1);
             EXPECT_NEAR(ink.value(2).toDouble() - ink.value(0).toDouble(), 509.25, 1);
             EXPECT_NEAR(ink.value(3).toDouble() - ink.value(1).toDouble(), 330, 1);
         }
