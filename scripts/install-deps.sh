@@ -11,7 +11,7 @@ packages=(
   libqt6svg6 qt6-qpa-plugins libcanberra-pulse
   # tests: a real X server, a window manager with a panel, sound device and printer
   xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils ghostscript
   python3 python3-pytest python3-pil python3-numpy openbox tint2
   # packaging: the .deb, Debian's checks of it, its desktop entries and metadata,
   # and the minimal Debian 12 it is installed into
