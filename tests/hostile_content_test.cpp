@@ -3,6 +3,7 @@
 // ends like a missing or damaged file, at once, with bounded memory.
 
 #include "hostile_entries.h"
+#include "platform/event_sound_player.h"
 #include "support/form_fixture.h"
 
 #include <QApplication>
@@ -38,6 +39,13 @@ const QByteArray
     kScreenGif("GIF89a\xa0\x16\xa0\x16\x80\0\0\0\0\0\xff\xff\xff,\0\0\0\0\1\0\1\0\0\2\2\x4c\1\0;",
                35);
 
+// A WAV whose header promises 4 GB of samples and holds 4,000 bytes.
+const QByteArray kLyingWav =
+    QByteArray("RIFF\xff\xff\xff\xffWAVEfmt \x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\1\0\2\0\x10\0"
+               "data\xf0\xff\xff\xff",
+               44) +
+    QByteArray(4000, '\x20');
+
 // A progressive JPEG whose last scan comes 20,000 times: each is decoded
 // over the whole picture.
 QByteArray manyScanJpeg() {
@@ -47,7 +55,7 @@ QByteArray manyScanJpeg() {
 }
 
 // An icon file whose one picture is a PNG of 2048 x 1365 pixels.
-QByteArray hugePointer() {
+QByteArray hugeIcon() {
     const QByteArray png = encoded(2048, "png", false);
     const quint32 sizeAndOffset[2] = {quint32(png.size()), 22};
     return QByteArray("\0\0\1\0\1\0\0\0\0\0\1\0\x20\0", 14) +
@@ -57,99 +65,78 @@ QByteArray hugePointer() {
 } // namespace
 
 void tamiro::testing::makeHostile(Hostile kind, const QString& file) {
-    static const QByteArray jpeg = manyScanJpeg(), pointer = hugePointer();
+    static const QByteArray bytes[] = {kScreenGif, manyScanJpeg(), hugeIcon(), kLyingWav};
     const QByteArray path = QFile::encodeName(file);
     ::unlink(path.constData());
+    const char* const linked[] = {"/dev/zero", "/dev/urandom", "", "", "nada"};
     sockaddr_un address{AF_UNIX, {}};
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     std::copy(path.begin(), path.begin() + std::min<qsizetype>(path.size(), 100), address.sun_path);
-    switch (kind) {
-    case Hostile::Zero:
-    case Hostile::Urandom:
-    case Hostile::Dangling:
-        ::symlink(kind == Hostile::Zero      ? "/dev/zero"
-                  : kind == Hostile::Urandom ? "/dev/urandom"
-                                             : "nada",
-                  path.constData());
-        break;
-    case Hostile::Fifo:
+    const int fd = kind == Hostile::Socket ? ::socket(AF_UNIX, SOCK_STREAM, 0) : -1;
+    if (kind == Hostile::Fifo)
         ::mkfifo(path.constData(), 0600);
-        break;
-    case Hostile::Socket:
+    else if (kind == Hostile::Socket)
         ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        break;
-    default:
-        const QByteArray& bytes = kind == Hostile::ScreenGif      ? kScreenGif
-                                  : kind == Hostile::ManyScanJpeg ? jpeg
-                                                                  : pointer;
-        std::ofstream(path.constData(), std::ios::binary).write(bytes.constData(), bytes.size());
-    }
+    else if (kind <= Hostile::Broken)
+        ::symlink(linked[int(kind)], path.constData());
+    else
+        std::ofstream(path.constData(), std::ios::binary)
+            << bytes[int(kind) - int(Hostile::ScreenGif)].toStdString();
     ::close(fd);
 }
 
 namespace {
 
 // Where an entry stands, and whether the program tells the user about it
-// there (a missing animation or switch file is no fault worth a word).
-struct Place {
-    const char* name;
-    const char* file;
-    bool told;
-};
-const Place kPlaces[] = {
-    {"dibujo", "dibujos/1/si coloreado/1.gif", true},
-    {"sin_colorear", "dibujos/1/no coloreado/1.gif", true},
-    {"animacion", "animados/1.gif", false},
-    {"pincel", "medida/1.gif", true},
-    {"puntero", "punteros/1.ico", true},
-    {"fondo", "fondo.gif", true},
-    {"interruptor", "impresora.txt", false},
-};
-const char* kKinds[] = {"cero",     "aleatorio",    "fifo",         "socket",
-                        "colgante", "gif_pantalla", "jpeg_pasadas", "puntero_enorme"};
+// there (a missing animation, switch file or sound is no fault worth a word).
+const std::pair<const char*, bool> kPlaces[] = {{"dibujos/1/si coloreado/1.gif", true},
+                                                {"dibujos/1/no coloreado/1.gif", true},
+                                                {"animados/1.gif", false},
+                                                {"medida/1.gif", true},
+                                                {"punteros/1.ico", true},
+                                                {"fondo.gif", true},
+                                                {"impresora.txt", false},
+                                                {"sonido1.wav", false}};
 
 qint64 statusKb(const char* field) {
     std::ifstream status("/proc/self/status");
     std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0)
-            return std::stoll(line.substr(std::strlen(field)));
-    return 0;
+    while (std::getline(status, line) && line.rfind(field, 0) != 0)
+        ;
+    return std::atoll(line.c_str() + std::strlen(field));
 }
 
-class HostileContent : public FormTest,
-                       public ::testing::WithParamInterface<std::tuple<int, Place>> {};
-
-// Start-up, a step to drawing 1 and a paint read every place of the table.
-TEST_P(HostileContent, EndsLikeAMissingOrDamagedFile) {
-    const auto [kind, place] = GetParam();
-    content.basics();
-    content.drawing(1, 1);
-    content.gif("animados/2.gif", 8, 8);
-    content.text("impresora.txt", "SI\r\n");
-    makeHostile(Hostile(kind), content.path(place.file));
-    std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
-    const qint64 before = statusKb("VmRSS:");
-    alarm(20); // a hang ends the run instead of blocking it for ever
-    startedForm().command4_Click();
-    form->grab();
-    QApplication::sendPostedEvents();
-    alarm(0);
-    EXPECT_LT(statusKb("VmHWM:") - before, 100 * 1024) << "kB more at the peak";
-    EXPECT_FALSE(form->Tarambel1->isPlaying());
-    const QString stem = content.path(place.file).section(u'.', 0, -2);
-    EXPECT_EQ(place.told, !messages.shown.filter(stem).isEmpty())
-        << qPrintable(messages.shown.join('\n'));
-    for (const QString& text : std::as_const(messages.shown))
-        EXPECT_TRUE(text.contains(content.folder())) << "names no file: " << qPrintable(text);
+// Start-up, a step to drawing 1 with its sound, and a paint read every place
+// of the table; the sound goes to the real player.
+TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
+    for (int kind = 0; kind <= int(Hostile::LyingWav); ++kind)
+        for (const auto& [file, told] : kPlaces) {
+            SCOPED_TRACE(::testing::Message() << "kind " << kind << " at " << file);
+            World world;
+            ContentTree& content = world.content;
+            content.basics();
+            content.drawing(1, 1);
+            content.gif("animados/2.gif", 8, 8);
+            content.text("impresora.txt", "SI\r\n");
+            makeHostile(Hostile(kind), content.path(file));
+            EventSoundPlayer player(world.files);
+            world.sound.onPlay = [&] { player.play(world.sound.played.last()); };
+            std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
+            const qint64 before = statusKb("VmRSS:");
+            alarm(20); // a hang ends the run instead of blocking it for ever
+            world.startedForm().command4_Click();
+            world.form->grab();
+            QApplication::sendPostedEvents();
+            alarm(0);
+            EXPECT_LT(statusKb("VmHWM:") - before, 100 * 1024) << "kB more at the peak";
+            EXPECT_FALSE(world.form->Tarambel1->isPlaying());
+            const QStringList& shown = world.messages.shown;
+            const QString stem = content.path(file).section(u'.', 0, -2);
+            EXPECT_EQ(told, !shown.filter(stem).isEmpty()) << qPrintable(shown.join('\n'));
+            for (const QString& text : shown)
+                EXPECT_TRUE(text.contains(content.folder()))
+                    << "names no file: " << qPrintable(text);
+        }
 }
-
-std::string cellName(const ::testing::TestParamInfo<std::tuple<int, Place>>& info) {
-    return std::string(kKinds[std::get<0>(info.param)]) + "_en_" + std::get<1>(info.param).name;
-}
-INSTANTIATE_TEST_SUITE_P(EveryPlace, HostileContent,
-                         ::testing::Combine(::testing::Range(0, 8), ::testing::ValuesIn(kPlaces)),
-                         cellName);
 
 // A drawing taller than the band above the bar keeps its height; the buttons
 // of the bar still stand above it and take the clicks.

@@ -6,7 +6,7 @@
 
 namespace tamiro::testing {
 
-enum class Hostile { Zero, Urandom, Fifo, Socket, Dangling, ScreenGif, ManyScanJpeg, HugePointer };
+enum class Hostile { Zero, Random, Fifo, Socket, Broken, ScreenGif, ManyScans, HugeIcon, LyingWav };
 
 // Puts the entry at `file`, replacing what was there.
 void makeHostile(Hostile kind, const QString& file);

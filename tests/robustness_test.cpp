@@ -62,14 +62,14 @@ protected:
             QDir(content.folder()).rename("dibujos/6/si coloreado", "dibujos/6/SI Coloreado"));
         content.remove("dibujos/7");
         ::symlink("7", QFile::encodeName(content.path("dibujos/7")).constData()); // a loop
-        makeHostile(Hostile::Dangling, content.path("animados/3.gif"));
+        makeHostile(Hostile::Broken, content.path("animados/3.gif"));
         replace("punteros/3.ico", {});
         makeHostile(Hostile::Zero, content.path("dibujos/3/no coloreado/1.gif"));
         makeHostile(Hostile::Fifo, content.path("dibujos/8/si coloreado/2.gif"));
         makeHostile(Hostile::ScreenGif, content.path("animados/2.gif"));
-        makeHostile(Hostile::ManyScanJpeg, content.path("dibujos/9/si coloreado/1.gif"));
-        makeHostile(Hostile::HugePointer, content.path("punteros/2.ico"));
-        makeHostile(Hostile::Urandom, content.path("medida/3.gif"));
+        makeHostile(Hostile::ManyScans, content.path("dibujos/9/si coloreado/1.gif"));
+        makeHostile(Hostile::HugeIcon, content.path("punteros/2.ico"));
+        makeHostile(Hostile::Random, content.path("medida/3.gif"));
         makeHostile(Hostile::ScreenGif, content.path("medida/2.gif"));
         content.remove("fondo.gif");
         replace("impresora.txt", QByteArray("SI si ").repeated(200000)); // and no line end
