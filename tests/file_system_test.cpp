@@ -1,10 +1,10 @@
-// The directory query, content path resolution and the first-line reader on
-// real folders, under application folders with any name.
+// The directory query and content path resolution on real folders, under
+// application folders with any name. The switch file's first line is read in
+// the printing test.
 
 #include "platform/content_file.h"
 #include "platform/disk_file_system.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <fcntl.h>
 #include <filesystem>
@@ -85,24 +85,6 @@ TEST(DirectoryQuery, AnswersTheStoredNameOfAnOrdinaryFileBelowTheApplicationFold
         EXPECT_EQ(answer.isEmpty() ? "" : "SI", answer.isEmpty() ? "" : files.readFirstLine(path));
         EXPECT_EQ(app + "/nada/1.gif", files.resolve(app + "\\nada\\1.gif")) << "mapped";
         std::filesystem::remove_all(encodePath(temporary.path()).constData()); // not UTF-8
-    }
-}
-
-// A line feed alone ends no line; Latin-1 from an older machine reads too.
-TEST(FirstLine, EndsAtTheFirstCarriageReturnAndKeepsEverythingElse) {
-    QTemporaryDir temporary;
-    DiskFileSystem files(temporary.path());
-    const std::pair<QByteArray, QString> rows[] = {{"SI\r\nNO\r\n", "SI"},
-                                                   {"SI\rNO", "SI"},
-                                                   {"SI\nNO\n", "SI\nNO\n"},
-                                                   {" SI \r\n", " SI "},
-                                                   {"", ""},
-                                                   {"S\xc3\x8d\r\n", QStringLiteral("SÍ")},
-                                                   {"S\xcd\r\n", QStringLiteral("SÍ")}};
-    for (const auto& [bytes, line] : rows) {
-        std::ofstream(QFile::encodeName(temporary.path() + "/impresora.txt"))
-            << bytes.toStdString();
-        EXPECT_EQ(line, files.readFirstLine(temporary.path() + "\\IMPRESORA.TXT")) << bytes.data();
     }
 }
 

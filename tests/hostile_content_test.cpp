@@ -1,17 +1,20 @@
-// Entries of the content folder that are no picture at all, or pictures that
-// promise far more than they hold, at every place the program reads: each
-// ends like a missing or damaged file, at once, with bounded memory.
+// Hostile and careless content: entries that are no file at all or promise
+// far more than they hold, a drawing taller than the window, and random
+// events on a damaged copy of the sample content.
 
-#include "hostile_entries.h"
 #include "platform/event_sound_player.h"
 #include "support/form_fixture.h"
 
 #include <QApplication>
 #include <QBuffer>
-#include <QFile>
+#include <QDirIterator>
 #include <QImageWriter>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <fstream>
+#include <random>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -22,13 +25,14 @@ using namespace tamiro::testing;
 
 namespace {
 
-QByteArray encoded(int side, const char* format, bool progressive) {
+// Progressive where the format knows it.
+QByteArray encoded(int side, const char* format) {
     QImage image(side, side * 2 / 3, QImage::Format_ARGB32);
     image.fill(Qt::darkCyan);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(progressive);
+    writer.setProgressiveScanWrite(true);
     writer.write(image);
     return buffer.data();
 }
@@ -39,84 +43,82 @@ const QByteArray
     kScreenGif("GIF89a\xa0\x16\xa0\x16\x80\0\0\0\0\0\xff\xff\xff,\0\0\0\0\1\0\1\0\0\2\2\x4c\1\0;",
                35);
 
-// A WAV whose header promises 4 GB of samples and holds 4,000 bytes.
-const QByteArray kLyingWav =
-    QByteArray("RIFF\xff\xff\xff\xffWAVEfmt \x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\1\0\2\0\x10\0"
-               "data\xf0\xff\xff\xff",
-               44) +
-    QByteArray(4000, '\x20');
+// A WAV whose header promises 4 GB of samples and holds none.
+const QByteArray
+    kLyingWav("RIFF\xff\xff\xff\xffWAVEfmt "
+              "\x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\1\0\2\0\x10\0data\xf0\xff\xff\xff",
+              44);
 
 // A progressive JPEG whose last scan comes 20,000 times: each is decoded
 // over the whole picture.
 QByteArray manyScanJpeg() {
-    const QByteArray jpeg = encoded(679, "jpeg", true);
+    const QByteArray jpeg = encoded(679, "jpeg");
     const qsizetype last = jpeg.lastIndexOf("\xff\xda"), end = jpeg.lastIndexOf("\xff\xd9");
     return jpeg.left(end) + jpeg.mid(last, end - last).repeated(20000) + "\xff\xd9";
 }
 
 // An icon file whose one picture is a PNG of 2048 x 1365 pixels.
 QByteArray hugeIcon() {
-    const QByteArray png = encoded(2048, "png", false);
+    const QByteArray png = encoded(2048, "png");
     const quint32 sizeAndOffset[2] = {quint32(png.size()), 22};
     return QByteArray("\0\0\1\0\1\0\0\0\0\0\1\0\x20\0", 14) +
            QByteArray(reinterpret_cast<const char*>(sizeAndOffset), 8) + png;
 }
 
-} // namespace
+enum Hostile { Zero, Random, Fifo, Socket, Broken, ScreenGif, ManyScans, HugeIcon, LyingWav };
 
-void tamiro::testing::makeHostile(Hostile kind, const QString& file) {
+// Puts the entry at `file`, replacing what was there.
+void makeHostile(Hostile kind, const QString& file) {
     static const QByteArray bytes[] = {kScreenGif, manyScanJpeg(), hugeIcon(), kLyingWav};
     const QByteArray path = QFile::encodeName(file);
     ::unlink(path.constData());
     const char* const linked[] = {"/dev/zero", "/dev/urandom", "", "", "nada"};
     sockaddr_un address{AF_UNIX, {}};
     std::copy(path.begin(), path.begin() + std::min<qsizetype>(path.size(), 100), address.sun_path);
-    const int fd = kind == Hostile::Socket ? ::socket(AF_UNIX, SOCK_STREAM, 0) : -1;
-    if (kind == Hostile::Fifo)
+    const int fd = kind == Socket ? ::socket(AF_UNIX, SOCK_STREAM, 0) : -1;
+    if (kind == Fifo)
         ::mkfifo(path.constData(), 0600);
-    else if (kind == Hostile::Socket)
+    else if (kind == Socket)
         ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    else if (kind <= Hostile::Broken)
+    else if (kind <= Broken)
         ::symlink(linked[int(kind)], path.constData());
     else
         std::ofstream(path.constData(), std::ios::binary)
-            << bytes[int(kind) - int(Hostile::ScreenGif)].toStdString();
+            << bytes[int(kind) - int(ScreenGif)].toStdString();
     ::close(fd);
 }
 
-namespace {
-
-// Where an entry stands, and whether the program tells the user about it
-// there (a missing animation, switch file or sound is no fault worth a word).
-const std::pair<const char*, bool> kPlaces[] = {{"dibujos/1/si coloreado/1.gif", true},
-                                                {"dibujos/1/no coloreado/1.gif", true},
-                                                {"animados/1.gif", false},
-                                                {"medida/1.gif", true},
-                                                {"punteros/1.ico", true},
-                                                {"fondo.gif", true},
-                                                {"impresora.txt", false},
-                                                {"sonido1.wav", false}};
+// Where an entry stands; the program tells the user about the first five (a
+// missing animation, switch file or sound is no fault worth a word).
+const char* const kPlaces[] = {"dibujos/1/si coloreado/1.gif",
+                               "dibujos/1/no coloreado/1.gif",
+                               "medida/1.gif",
+                               "punteros/1.ico",
+                               "fondo.gif",
+                               "animados/1.gif",
+                               "impresora.txt",
+                               "sonido1.wav"};
 
 qint64 statusKb(const char* field) {
     std::ifstream status("/proc/self/status");
     std::string line;
-    while (std::getline(status, line) && line.rfind(field, 0) != 0)
-        ;
+    while (std::getline(status, line) && line.rfind(field, 0) != 0) {
+    }
     return std::atoll(line.c_str() + std::strlen(field));
 }
 
 // Start-up, a step to drawing 1 with its sound, and a paint read every place
 // of the table; the sound goes to the real player.
 TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
-    for (int kind = 0; kind <= int(Hostile::LyingWav); ++kind)
-        for (const auto& [file, told] : kPlaces) {
+    for (int kind = 0; kind <= int(LyingWav); ++kind)
+        for (int place = 0; place < 8; ++place) {
+            const char* file = kPlaces[place];
             SCOPED_TRACE(::testing::Message() << "kind " << kind << " at " << file);
             World world;
             ContentTree& content = world.content;
             content.basics();
             content.drawing(1, 1);
             content.gif("animados/2.gif", 8, 8);
-            content.text("impresora.txt", "SI\r\n");
             makeHostile(Hostile(kind), content.path(file));
             EventSoundPlayer player(world.files);
             world.sound.onPlay = [&] { player.play(world.sound.played.last()); };
@@ -131,7 +133,7 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
             EXPECT_FALSE(world.form->Tarambel1->isPlaying());
             const QStringList& shown = world.messages.shown;
             const QString stem = content.path(file).section(u'.', 0, -2);
-            EXPECT_EQ(told, !shown.filter(stem).isEmpty()) << qPrintable(shown.join('\n'));
+            EXPECT_EQ(place < 5, !shown.filter(stem).isEmpty()) << qPrintable(shown.join('\n'));
             for (const QString& text : shown)
                 EXPECT_TRUE(text.contains(content.folder()))
                     << "names no file: " << qPrintable(text);
@@ -148,20 +150,84 @@ TEST_F(TallDrawing, LeavesEveryBarButtonClickable) {
     form->show();
     form->command4_Click();
     ASSERT_GT(form->Picture1->geometry().bottom(), form->Command3->geometry().top());
-    int ended = 0;
-    QObject::connect(form.get(), &Form1::ended, [&] { ++ended; });
-    std::vector<QAbstractButton*> bar{form->Command1, form->Command2,     form->Command3,
-                                      form->Command4, &form->Command6(0), &form->Command6(1)};
-    for (std::int16_t i = 0; i < 10; ++i)
-        bar.push_back(&form->Command5(i));
+    QSignalSpy ended(form.get(), &Form1::ended);
+    const auto bar = form->findChildren<QAbstractButton*>();
+    ASSERT_EQ(16, bar.size());
     for (QAbstractButton* button : bar) {
-        int clicks = 0;
-        const auto counted = QObject::connect(button, &QAbstractButton::clicked, [&] { ++clicks; });
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
         QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, button->geometry().center());
-        EXPECT_EQ(1, clicks) << qPrintable(button->accessibleName());
-        QObject::disconnect(counted);
+        EXPECT_EQ(1, clicked.size()) << qPrintable(button->accessibleName());
     }
-    EXPECT_EQ(1, ended) << "the end button ends the program";
+    EXPECT_EQ(1, ended.size()) << "the end button ends the program";
+}
+
+int setting(const char* name, int fallback) {
+    const int value = qEnvironmentVariableIntValue(name);
+    return value > 0 ? value : fallback;
+}
+
+// TAMIRO_ROBUSTNESS_EVENTS sets the number of events (20000 by default),
+// TAMIRO_ROBUSTNESS_SEED the seed of the random sequence.
+using Robustness = FormTest;
+TEST_F(Robustness, DamagedContentSurvivesRandomEvents) {
+    const QString from = QStringLiteral(TAMIRO_SOURCE_DIR "/content");
+    for (QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString relative = QDir(from).relativeFilePath(it.next());
+        QDir().mkpath(QFileInfo(content.path(relative)).path());
+        ASSERT_TRUE(QFile::copy(from + '/' + relative, content.path(relative)));
+    }
+    const char* hostile[] = {
+        "dibujos/3/no coloreado/1.gif", "medida/3.gif",   "dibujos/8/si coloreado/2.gif",
+        "dibujos/5/si coloreado/4.gif", "animados/3.gif", "dibujos/2/si coloreado/3.gif",
+        "dibujos/9/si coloreado/1.gif", "punteros/2.ico", "sonido2.wav"};
+    for (int kind = Zero; kind <= LyingWav; ++kind)
+        makeHostile(Hostile(kind), content.path(hostile[kind]));
+    content.remove("dibujos/1/si coloreado/2.gif");
+    content.remove("dibujos/1/si coloreado/3.gif");
+    content.folderNamed("dibujos/1/si coloreado/3.gif");
+    content.text("dibujos/2/no coloreado/1.gif", {});
+    QFile(content.path("dibujos/4/si coloreado/1.gif")).resize(300); // truncated
+    ASSERT_TRUE(QDir(content.folder()).rename("dibujos/6/si coloreado", "dibujos/6/SI Coloreado"));
+    content.remove("dibujos/7");
+    ::symlink("7", QFile::encodeName(content.path("dibujos/7")).constData()); // a loop
+    content.text("punteros/3.ico", {});
+    content.remove("fondo.gif");
+    content.text("impresora.txt", QByteArray("SI si ").repeated(200000)); // and no line end
+
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg=false"));
+    EventSoundPlayer player(files);
+    sound.onPlay = [&] { player.play(sound.played.last()); };
+    std::mt19937 random{std::uint32_t(setting("TAMIRO_ROBUSTNESS_SEED", 20261206))};
+    const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    Form1& f = startedForm();
+    for (int event = 0, events = setting("TAMIRO_ROBUSTNESS_EVENTS", 20000); event < events;
+         ++event) {
+        const float x = float(below(int(f.Picture1->Width()) + 4000) - 2000);
+        const float y = float(below(int(f.Picture1->Height()) + 4000) - 2000);
+        const int kind = below(100);
+        if (kind < 20)
+            click("nnnnnpppbbhhr1234567890"[below(23)]);
+        else if (kind < 21)
+            f.Command2_Click();
+        else if (kind < 22)
+            f.grab(); // a full paint of the window, background included
+        else if (kind < 45)
+            f.Image1_MouseMove(std::int16_t(below(4)), 0, x / 10, y / 10); // either button
+        else {
+            const QPointF at(x / kTwipsPerPixel, y / kTwipsPerPixel);
+            QMouseEvent move(QEvent::MouseMove, at, f.Picture1->mapToGlobal(at), Qt::NoButton,
+                             Qt::MouseButtons(below(4)), Qt::KeyboardModifiers(below(8) << 25));
+            QApplication::sendEvent(f.Picture1, &move);
+        }
+        QApplication::sendPostedEvents(); // queued messages and paints
+        ASSERT_FALSE(f.Image1->Visible()) << "event " << event;
+        ASSERT_TRUE(f.FolderNumber >= 1 && f.FolderNumber <= 10);
+        ASSERT_TRUE(f.SizeNumber >= 1 && f.PointerNumber >= 1);
+    }
+    EXPECT_FALSE(messages.shown.isEmpty()) << "the damage went unnoticed";
+    for (const QString& text : std::as_const(messages.shown))
+        EXPECT_TRUE(text.contains(content.folder())) << "names no file: " << qPrintable(text);
+    EXPECT_TRUE(printer.drawn.empty()) << "printing needs a switch of exactly SI";
 }
 
 } // namespace
