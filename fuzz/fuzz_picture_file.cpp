@@ -1,7 +1,6 @@
-// Fuzzes the checks made on a picture file before it is decoded, with
-// arbitrary file bytes: an accepted file comes back whole, a refused one is
-// named in the description, and nothing accepted decodes to more pixels than
-// allowed.
+// Fuzzes the checks made on a picture file before it is decoded: an accepted
+// file comes back whole, a refused one is named in the description, and
+// nothing accepted decodes to more pixels than allowed.
 
 #include "platform/errors.h"
 #include "platform/picture_file.h"

@@ -1,6 +1,5 @@
 // The directory query and content path resolution on real folders, under
-// application folders with any name. The switch file's first line is read in
-// the printing test.
+// application folders with any name (the switch file's line: printing test).
 
 #include "platform/content_file.h"
 #include "platform/disk_file_system.h"
@@ -22,8 +21,7 @@ namespace {
 void make(const QString& root, const QString& relative) {
     const QStringList link = relative.split(QStringLiteral("->"));
     const QByteArray path = encodePath(root + '/' + link.first());
-    for (qsizetype slash = path.indexOf('/', 1); slash > 0; slash = path.indexOf('/', slash + 1))
-        ::mkdir(path.left(slash).constData(), 0700);
+    std::filesystem::create_directories(path.left(path.lastIndexOf('/')).constData());
     if (link.size() == 2)
         ASSERT_EQ(0, ::symlink(encodePath(link.last()).constData(), path.constData()));
     else if (!relative.endsWith(u'/'))
@@ -40,7 +38,6 @@ TEST(DirectoryQuery, AnswersTheStoredNameOfAnOrdinaryFileBelowTheApplicationFold
     const std::tuple<QString, QStringList, QString, QString> rows[] = {
         {"T", {"dibujos/3/si coloreado/3.GIF"}, "\\dibujos\\3\\si coloreado\\3.gif", "3.GIF"},
         {"T", {"dibujos/3/si coloreado/3.GIF"}, "\\DIBUJOS\\3\\SI COLOREADO\\3.GIF", "3.GIF"},
-        {"T", {"medida/1.gif"}, "\\medida\\5.gif", ""},
         {"T", {"medida/3.gif/"}, "\\medida\\3.gif", ""},
         {"T", {"medida/.4.gif"}, "\\medida\\.4.gif", ""},
         {"T", {"medida/7.gif->/dev/zero"}, "\\medida\\7.gif", ""},
@@ -80,7 +77,6 @@ TEST(DirectoryQuery, AnswersTheStoredNameOfAnOrdinaryFileBelowTheApplicationFold
                 make(app, entry.mid(1));
             ::utimensat(AT_FDCWD, folder.constData(), ahead, 0);
         }
-        EXPECT_EQ(app, files.applicationFolder());
         EXPECT_EQ(answer, files.dir(path));
         EXPECT_EQ(answer.isEmpty() ? "" : "SI", answer.isEmpty() ? "" : files.readFirstLine(path));
         EXPECT_EQ(app + "/nada/1.gif", files.resolve(app + "\\nada\\1.gif")) << "mapped";
