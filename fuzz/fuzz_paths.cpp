@@ -68,12 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     static DiskFileSystem files(tree());
     if (size == 0 || size > 4096)
         return 0;
-    const auto* text = reinterpret_cast<const char*>(data + 1);
-    const auto length = qsizetype(size - 1);
+    const QByteArray text(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    const auto* units = reinterpret_cast<const char16_t*>(text.constData());
     const QString path =
-        tree() + u'\\' +
-        (data[0] % 2 ? QString::fromUtf16(reinterpret_cast<const char16_t*>(text), length / 2)
-                     : QString::fromUtf8(text, length));
+        tree() + u'\\' + (data[0] % 2 ? QString::fromUtf16(units, text.size() / 2) : QString(text));
     check(files, path);
     check(files, path.toUpper());
     // A fresh file system must answer the same, inside the tree (not in /tmp).

@@ -156,10 +156,8 @@ TEST_F(TallDrawing, LeavesEveryBarButtonClickable) {
 // TAMIRO_ROBUSTNESS_SEED the seed of the random sequence.
 using Robustness = FormTest;
 TEST_F(Robustness, DamagedContentSurvivesRandomEvents) {
-    const QString from = QStringLiteral(TAMIRO_SOURCE_DIR "/content");
-    std::filesystem::copy(QFile::encodeName(from).constData(),
-                          QFile::encodeName(content.folder()).constData(),
-                          std::filesystem::copy_options::recursive);
+    std::filesystem::copy(TAMIRO_SOURCE_DIR "/content", content.folder().toStdString(),
+                          std::filesystem::copy_options::recursive); // the sample, then damage
     const char* hostile[] = {
         "dibujos/3/no coloreado/1.gif", "medida/3.gif",   "dibujos/8/si coloreado/2.gif",
         "dibujos/5/si coloreado/4.gif", "animados/3.gif", "dibujos/2/si coloreado/3.gif",
