@@ -24,7 +24,6 @@ using namespace tamiro::testing;
 
 namespace {
 
-// Progressive where the format knows it.
 QByteArray encoded(int side, const char* format) {
     QImage image(side, side * 2 / 3, QImage::Format_ARGB32);
     image.fill(Qt::darkCyan);
@@ -125,6 +124,8 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
             alarm(0);
             EXPECT_LT(statusKb("VmHWM:") - before, 100 * 1024) << "kB more at the peak";
             EXPECT_FALSE(world.form->Tarambel1->isPlaying());
+            if (kind <= Broken) // no file at all, even where nothing asks the folder first
+                EXPECT_ANY_THROW(world.files.readFirstLine(content.path(kPlaces[place])));
             const QStringList& shown = world.messages.shown;
             const QString stem = content.path(kPlaces[place]).section(u'.', 0, -2);
             EXPECT_EQ(place < 5, !shown.filter(stem).isEmpty()) << qPrintable(shown.join('\n'));
