@@ -1,16 +1,19 @@
-// Entries of the content folder that are no picture at all, or pictures that
-// promise far more than they hold, at every place the program reads: each
-// ends like a missing or damaged file, at once, with bounded memory.
+// Hostile and careless content: entries that are no file at all or promise
+// far more than they hold, a drawing taller than the window, and random
+// events on a damaged copy of the sample content.
 
-#include "hostile_entries.h"
+#include "platform/event_sound_player.h"
 #include "support/form_fixture.h"
 
 #include <QApplication>
 #include <QBuffer>
-#include <QFile>
 #include <QImageWriter>
+#include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
+#include <filesystem>
 #include <fstream>
+#include <random>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -21,135 +24,114 @@ using namespace tamiro::testing;
 
 namespace {
 
-QByteArray encoded(int side, const char* format, bool progressive) {
+QByteArray encoded(int side, const char* format) {
     QImage image(side, side * 2 / 3, QImage::Format_ARGB32);
     image.fill(Qt::darkCyan);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
+    QBuffer buffer; // opened by the writer
     QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(progressive);
+    writer.setProgressiveScanWrite(true);
     writer.write(image);
     return buffer.data();
 }
 
-// A GIF of 35 bytes whose logical screen is 5792 x 5792 and whose one frame
-// is 1 x 1: the decoder makes an image of the whole screen.
-const QByteArray
-    kScreenGif("GIF89a\xa0\x16\xa0\x16\x80\0\0\0\0\0\xff\xff\xff,\0\0\0\0\1\0\1\0\0\2\2\x4c\1\0;",
-               35);
-
 // A progressive JPEG whose last scan comes 20,000 times: each is decoded
 // over the whole picture.
 QByteArray manyScanJpeg() {
-    const QByteArray jpeg = encoded(679, "jpeg", true);
+    const QByteArray jpeg = encoded(679, "jpeg");
     const qsizetype last = jpeg.lastIndexOf("\xff\xda"), end = jpeg.lastIndexOf("\xff\xd9");
     return jpeg.left(end) + jpeg.mid(last, end - last).repeated(20000) + "\xff\xd9";
 }
 
 // An icon file whose one picture is a PNG of 2048 x 1365 pixels.
-QByteArray hugePointer() {
-    const QByteArray png = encoded(2048, "png", false);
+QByteArray hugeIcon() {
+    const QByteArray png = encoded(2048, "png");
     const quint32 sizeAndOffset[2] = {quint32(png.size()), 22};
     return QByteArray("\0\0\1\0\1\0\0\0\0\0\1\0\x20\0", 14) +
            QByteArray(reinterpret_cast<const char*>(sizeAndOffset), 8) + png;
 }
 
-} // namespace
+enum Hostile { Zero, Random, Fifo, Socket, Broken, ScreenGif, ManyScans, HugeIcon, LyingWav };
 
-void tamiro::testing::makeHostile(Hostile kind, const QString& file) {
-    static const QByteArray jpeg = manyScanJpeg(), pointer = hugePointer();
+// Puts the entry at `file`, replacing what was there.
+void makeHostile(Hostile kind, const QString& file) {
+    static const QByteArray bytes[] = {
+        // A GIF whose logical screen is 5792 x 5792 and whose one frame is
+        // 1 x 1: the decoder makes an image of the whole screen.
+        QByteArray(
+            "GIF89a\xa0\x16\xa0\x16\x80\0\0\0\0\0\xff\xff\xff,\0\0\0\0\1\0\1\0\0\2\2\x4c\1\0;", 35),
+        manyScanJpeg(), hugeIcon(),
+        // A WAV whose header promises 4 GB of samples and holds none.
+        QByteArray("RIFF\xff\xff\xff\xffWAVEfmt "
+                   "\x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\1\0\2\0\x10\0data\xf0\xff\xff\xff",
+                   44)};
     const QByteArray path = QFile::encodeName(file);
     ::unlink(path.constData());
+    const char* const linked[] = {"/dev/zero", "/dev/urandom", "", "", "nada"};
     sockaddr_un address{AF_UNIX, {}};
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     std::copy(path.begin(), path.begin() + std::min<qsizetype>(path.size(), 100), address.sun_path);
-    switch (kind) {
-    case Hostile::Zero:
-    case Hostile::Urandom:
-    case Hostile::Dangling:
-        ::symlink(kind == Hostile::Zero      ? "/dev/zero"
-                  : kind == Hostile::Urandom ? "/dev/urandom"
-                                             : "nada",
-                  path.constData());
-        break;
-    case Hostile::Fifo:
+    const int fd = kind == Socket ? ::socket(AF_UNIX, SOCK_STREAM, 0) : -1;
+    if (kind == Fifo)
         ::mkfifo(path.constData(), 0600);
-        break;
-    case Hostile::Socket:
+    else if (kind == Socket)
         ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        break;
-    default:
-        const QByteArray& bytes = kind == Hostile::ScreenGif      ? kScreenGif
-                                  : kind == Hostile::ManyScanJpeg ? jpeg
-                                                                  : pointer;
-        std::ofstream(path.constData(), std::ios::binary).write(bytes.constData(), bytes.size());
-    }
+    else if (kind <= Broken)
+        ::symlink(linked[int(kind)], path.constData());
+    else
+        std::ofstream(path.constData(), std::ios::binary)
+            << bytes[int(kind) - int(ScreenGif)].toStdString();
     ::close(fd);
 }
 
-namespace {
-
-// Where an entry stands, and whether the program tells the user about it
-// there (a missing animation or switch file is no fault worth a word).
-struct Place {
-    const char* name;
-    const char* file;
-    bool told;
-};
-const Place kPlaces[] = {
-    {"dibujo", "dibujos/1/si coloreado/1.gif", true},
-    {"sin_colorear", "dibujos/1/no coloreado/1.gif", true},
-    {"animacion", "animados/1.gif", false},
-    {"pincel", "medida/1.gif", true},
-    {"puntero", "punteros/1.ico", true},
-    {"fondo", "fondo.gif", true},
-    {"interruptor", "impresora.txt", false},
-};
-const char* kKinds[] = {"cero",     "aleatorio",    "fifo",         "socket",
-                        "colgante", "gif_pantalla", "jpeg_pasadas", "puntero_enorme"};
+// Where an entry stands; the program tells the user about the first five (a
+// missing animation, switch file or sound is no fault worth a word).
+const char* const kPlaces[] = {"dibujos/1/si coloreado/1.gif",
+                               "dibujos/1/no coloreado/1.gif",
+                               "medida/1.gif",
+                               "punteros/1.ico",
+                               "fondo.gif",
+                               "animados/1.gif",
+                               "impresora.txt",
+                               "sonido1.wav"};
 
 qint64 statusKb(const char* field) {
     std::ifstream status("/proc/self/status");
     std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0)
-            return std::stoll(line.substr(std::strlen(field)));
-    return 0;
+    while (std::getline(status, line) && line.rfind(field, 0) != 0) {
+    }
+    return std::atoll(line.c_str() + std::strlen(field));
 }
 
-class HostileContent : public FormTest,
-                       public ::testing::WithParamInterface<std::tuple<int, Place>> {};
-
-// Start-up, a step to drawing 1 and a paint read every place of the table.
-TEST_P(HostileContent, EndsLikeAMissingOrDamagedFile) {
-    const auto [kind, place] = GetParam();
-    content.basics();
-    content.drawing(1, 1);
-    content.gif("animados/2.gif", 8, 8);
-    content.text("impresora.txt", "SI\r\n");
-    makeHostile(Hostile(kind), content.path(place.file));
-    std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
-    const qint64 before = statusKb("VmRSS:");
-    alarm(20); // a hang ends the run instead of blocking it for ever
-    startedForm().command4_Click();
-    form->grab();
-    QApplication::sendPostedEvents();
-    alarm(0);
-    EXPECT_LT(statusKb("VmHWM:") - before, 100 * 1024) << "kB more at the peak";
-    EXPECT_FALSE(form->Tarambel1->isPlaying());
-    const QString stem = content.path(place.file).section(u'.', 0, -2);
-    EXPECT_EQ(place.told, !messages.shown.filter(stem).isEmpty())
-        << qPrintable(messages.shown.join('\n'));
-    for (const QString& text : std::as_const(messages.shown))
-        EXPECT_TRUE(text.contains(content.folder())) << "names no file: " << qPrintable(text);
+// Start-up, a step to drawing 1 with its sound, and a paint read every place
+// of the table; the sound goes to the real player.
+TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
+    for (int kind = 0; kind <= int(LyingWav); ++kind)
+        for (int place = 0; place < 8; ++place) {
+            SCOPED_TRACE(::testing::Message() << "kind " << kind << " at " << kPlaces[place]);
+            World world;
+            ContentTree& content = world.content;
+            content.basics();
+            content.drawing(1, 1);
+            content.gif("animados/2.gif", 8, 8);
+            makeHostile(Hostile(kind), content.path(kPlaces[place]));
+            EventSoundPlayer player(world.files);
+            world.sound.onPlay = [&] { player.play(world.sound.played.last()); };
+            std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
+            const qint64 before = statusKb("VmRSS:");
+            alarm(20); // a hang ends the run instead of blocking it for ever
+            world.startedForm().command4_Click();
+            world.form->grab();
+            QApplication::sendPostedEvents();
+            alarm(0);
+            EXPECT_LT(statusKb("VmHWM:") - before, 100 * 1024) << "kB more at the peak";
+            EXPECT_FALSE(world.form->Tarambel1->isPlaying());
+            if (kind <= Broken) { // no file at all, even where no listing comes first
+                EXPECT_ANY_THROW(world.files.readFirstLine(content.path(kPlaces[place])));
+            }
+            const QStringList& shown = world.messages.shown;
+            const QString stem = content.path(kPlaces[place]).section(u'.', 0, -2);
+            EXPECT_EQ(place < 5, !shown.filter(stem).isEmpty()) << qPrintable(shown.join('\n'));
+        }
 }
-
-std::string cellName(const ::testing::TestParamInfo<std::tuple<int, Place>>& info) {
-    return std::string(kKinds[std::get<0>(info.param)]) + "_en_" + std::get<1>(info.param).name;
-}
-INSTANTIATE_TEST_SUITE_P(EveryPlace, HostileContent,
-                         ::testing::Combine(::testing::Range(0, 8), ::testing::ValuesIn(kPlaces)),
-                         cellName);
 
 // A drawing taller than the band above the bar keeps its height; the buttons
 // of the bar still stand above it and take the clicks.
@@ -161,20 +143,72 @@ TEST_F(TallDrawing, LeavesEveryBarButtonClickable) {
     form->show();
     form->command4_Click();
     ASSERT_GT(form->Picture1->geometry().bottom(), form->Command3->geometry().top());
-    int ended = 0;
-    QObject::connect(form.get(), &Form1::ended, [&] { ++ended; });
-    std::vector<QAbstractButton*> bar{form->Command1, form->Command2,     form->Command3,
-                                      form->Command4, &form->Command6(0), &form->Command6(1)};
-    for (std::int16_t i = 0; i < 10; ++i)
-        bar.push_back(&form->Command5(i));
+    QSignalSpy ended(form.get(), &Form1::ended);
+    const auto bar = form->findChildren<QAbstractButton*>();
+    ASSERT_EQ(16, bar.size());
     for (QAbstractButton* button : bar) {
-        int clicks = 0;
-        const auto counted = QObject::connect(button, &QAbstractButton::clicked, [&] { ++clicks; });
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
         QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, button->geometry().center());
-        EXPECT_EQ(1, clicks) << qPrintable(button->accessibleName());
-        QObject::disconnect(counted);
+        EXPECT_EQ(1, clicked.size()) << qPrintable(button->accessibleName());
     }
-    EXPECT_EQ(1, ended) << "the end button ends the program";
+    EXPECT_EQ(1, ended.size()) << "the end button ends the program";
+}
+
+// TAMIRO_ROBUSTNESS_EVENTS sets the number of events (20000 by default),
+// TAMIRO_ROBUSTNESS_SEED the seed of the random sequence.
+using Robustness = FormTest;
+TEST_F(Robustness, DamagedContentSurvivesRandomEvents) {
+    std::filesystem::copy(TAMIRO_SOURCE_DIR "/content", content.folder().toStdString(),
+                          std::filesystem::copy_options::recursive); // the sample, then damage
+    const char* hostile[] = {
+        "dibujos/3/no coloreado/1.gif", "medida/3.gif",   "dibujos/8/si coloreado/2.gif",
+        "dibujos/5/si coloreado/4.gif", "animados/3.gif", "dibujos/2/si coloreado/3.gif",
+        "dibujos/9/si coloreado/1.gif", "punteros/2.ico", "sonido2.wav"};
+    for (int kind = Zero; kind <= LyingWav; ++kind)
+        makeHostile(Hostile(kind), content.path(hostile[kind]));
+    content.remove("dibujos/1/si coloreado/2.gif");
+    content.remove("dibujos/1/si coloreado/3.gif");
+    content.folderNamed("dibujos/1/si coloreado/3.gif");
+    content.text("dibujos/2/no coloreado/1.gif", {});
+    QFile(content.path("dibujos/4/si coloreado/1.gif")).resize(300); // truncated
+    ASSERT_TRUE(QDir(content.folder()).rename("dibujos/6/si coloreado", "dibujos/6/SI Coloreado"));
+    content.remove("dibujos/7");
+    ::symlink("7", QFile::encodeName(content.path("dibujos/7")).constData()); // a loop
+    content.text("punteros/3.ico", {});
+    content.remove("fondo.gif");
+    content.text("impresora.txt", QByteArray("SI si ").repeated(200000)); // and no line end
+
+    std::mt19937 random{std::uint32_t(qEnvironmentVariableIntValue("TAMIRO_ROBUSTNESS_SEED"))};
+    const int events = qEnvironmentVariableIntValue("TAMIRO_ROBUSTNESS_EVENTS");
+    const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    Form1& f = startedForm();
+    for (int event = 0; event < (events > 0 ? events : 20000); ++event) {
+        const float x = float(below(int(f.Picture1->Width()) + 4000) - 2000);
+        const float y = float(below(int(f.Picture1->Height()) + 4000) - 2000);
+        const int kind = below(100);
+        if (kind < 20)
+            click("nnnnnpppbbhhr1234567890"[below(23)]);
+        else if (kind < 21)
+            f.Command2_Click();
+        else if (kind < 22)
+            f.grab(); // a full paint of the window, background included
+        else if (kind < 45)
+            f.Image1_MouseMove(std::int16_t(below(4)), 0, x / 10, y / 10); // either button
+        else {
+            const QPointF at(x / kTwipsPerPixel, y / kTwipsPerPixel);
+            QMouseEvent move(QEvent::MouseMove, at, f.Picture1->mapToGlobal(at), Qt::NoButton,
+                             Qt::MouseButtons(below(4)), Qt::KeyboardModifiers(below(8) << 25));
+            QApplication::sendEvent(f.Picture1, &move);
+        }
+        QApplication::sendPostedEvents(); // queued messages and paints
+        ASSERT_TRUE(!f.Image1->Visible() && f.FolderNumber >= 1 && f.FolderNumber <= 10 &&
+                    f.SizeNumber >= 1 && f.PointerNumber >= 1)
+            << "event " << event;
+    }
+    EXPECT_FALSE(messages.shown.isEmpty()) << "the damage went unnoticed";
+    for (const QString& text : std::as_const(messages.shown))
+        EXPECT_TRUE(text.contains(content.folder())) << "names no file: " << qPrintable(text);
+    EXPECT_TRUE(printer.drawn.empty()) << "printing needs a switch of exactly SI";
 }
 
 } // namespace
