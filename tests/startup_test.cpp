@@ -5,26 +5,36 @@
 #include <QApplication>
 #include <QTest>
 #include <set>
+#include <tuple>
 
 using namespace tamiro;
 using namespace tamiro::testing;
 
 namespace {
 
-// The colour and picture of a button or a picture box.
-std::pair<QColor, QImage> looks(QWidget* w) {
+template <class C> QRectF twips(const C& c) {
+    return QRectF(c.Left(), c.Top(), c.Width(), c.Height());
+}
+
+// The place in twips, the colour and the picture of a control.
+std::tuple<QRectF, QColor, QImage> looks(QWidget* w) {
     if (auto* button = qobject_cast<GraphicalButton*>(w))
-        return {button->backColor(), button->picture().image()};
+        return {twips(*button), button->backColor(), button->picture().image()};
     if (auto* box = qobject_cast<PictureBox*>(w))
-        return {box->backColor(), box->picture().image()};
-    return {};
+        return {twips(*box), box->backColor(), box->picture().image()};
+    return {twips(*qobject_cast<AnimationControl*>(w)), {}, {}};
 }
 
 } // namespace
 
 using DesignedWindow = FormTest;
 
-TEST_F(DesignedWindow, EveryControlAsDesigned) {
+// Every control as designed, then arranged for a screen of 12000 x 9000 twips:
+// the bar centred on the designed span (rounded down) 100 above the bottom,
+// the folder buttons in two rows 545 apart, the drawing area centred above.
+TEST_F(DesignedWindow, EveryControlAsDesignedAndArranged) {
+    screen.w = 12000;
+    screen.h = 9000;
     Form1& f = makeForm();
     EXPECT_TRUE(f.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(f.windowIcon().isNull());
@@ -34,20 +44,22 @@ TEST_F(DesignedWindow, EveryControlAsDesigned) {
         float left, top, width, height;
         QColor colour;
         QString picture; // built-in picture, or none
+        float arrangedLeft, arrangedTop;
     };
     // In tab order; the hidden Picture2 is skipped.
-    std::vector<Row> rows = {{f.Picture1, 720, 840, 10185, 6600, Qt::white, "T1.gif"},
-                             {f.Command2, 8280, 5040, 975, 1155, face, "B5.bmp"},
-                             {f.Command1, 9360, 5040, 975, 1125, face, ""},
-                             {f.Tarambel1, 0, 3240, 1365, 1350, {}, ""},
-                             {f.Command3, 960, 5040, 975, 1125, face, "B4.gif"},
-                             {f.Command4, 2040, 5040, 975, 1125, face, "B3.gif"}};
+    std::vector<Row> rows = {{f.Picture1, 720, 840, 10185, 6600, Qt::white, "T1.gif", 907.5, 840},
+                             {f.Command2, 8280, 5040, 975, 1155, face, "B5.bmp", 9702, 7775},
+                             {f.Command1, 9360, 5040, 975, 1125, face, "", 8677, 7775},
+                             {f.Tarambel1, 0, 3240, 1365, 1350, {}, "", 11192.5, 840},
+                             {f.Command3, 960, 5040, 975, 1125, face, "B4.gif", 1852, 7775},
+                             {f.Command4, 2040, 5040, 975, 1125, face, "B3.gif", 2877, 7775}};
     for (std::int16_t i = 0; i < 10; ++i)
         rows.push_back({&f.Command5(i), 4200.0f + 600 * (i % 5), i < 5 ? 5040.0f : 5640.0f, 495,
-                        495, QColor(0, 255, 0), QStringLiteral("F%1.ico").arg(i)});
-    rows.push_back({f.Picture2, 6480, 960, 10245, 6660, Qt::white, ""});
-    rows.push_back({&f.Command6(0), 7200, 5040, 975, 1095, yellow, "B2.ico"});
-    rows.push_back({&f.Command6(1), 3120, 5040, 975, 1095, yellow, "B1.gif"});
+                        495, QColor(0, 255, 0), QStringLiteral("F%1.ico").arg(i),
+                        4927.0f + 545 * (i % 5), i < 5 ? 7775.0f : 8320.0f});
+    rows.push_back({f.Picture2, 6480, 960, 10245, 6660, Qt::white, "", 6480, 960});
+    rows.push_back({&f.Command6(0), 7200, 5040, 975, 1095, yellow, "B2.ico", 7652, 7775});
+    rows.push_back({&f.Command6(1), 3120, 5040, 975, 1095, yellow, "B1.gif", 3902, 7775});
 
     // The brush image: no picture yet, hidden, at its designed place and size.
     EXPECT_EQ(QRectF(3720, 2520, 615, 495),
@@ -63,12 +75,11 @@ TEST_F(DesignedWindow, EveryControlAsDesigned) {
     std::set<QString> names;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control->accessibleName().toStdString() + " " + row.picture.toStdString());
-        const QRect g = row.control->geometry(); // in pixels of 15 twips
-        EXPECT_EQ(QRectF(row.left, row.top, row.width, row.height),
-                  QRectF(g.topLeft() * 15, g.size() * 15));
         const QImage designed =
             row.picture.isEmpty() ? QImage() : pictures.builtIn(row.picture).image();
-        EXPECT_EQ(std::make_pair(row.colour, designed), looks(row.control));
+        EXPECT_EQ(
+            std::make_tuple(QRectF(row.left, row.top, row.width, row.height), row.colour, designed),
+            looks(row.control));
         EXPECT_EQ(row.control == f.Picture2, row.control->isHidden());
         if (row.control->isHidden() || row.control == f.Picture1)
             continue;
@@ -78,18 +89,18 @@ TEST_F(DesignedWindow, EveryControlAsDesigned) {
         EXPECT_EQ(row.control, tab) << "next in the tab order";
         EXPECT_TRUE(names.insert(row.control->accessibleName()).second) << "a name of its own";
     }
-}
 
-// Start-up: brush size 1 on its button and as the brush image, pointer 1
-// over the drawing area. Where each series starts, the series table shows.
-TEST_F(DesignedWindow, StartUpBrushPointerAndTheEnd) {
-    content.basics();
-    Form1& f = startedForm();
-    EXPECT_EQ(41, f.Command1->picture().widthPixels()) << "brush size 1 on the button";
-    EXPECT_EQ(f.Command1->picture().image(), f.Image1->picture().image()) << "and the brush";
-    EXPECT_EQ(32, f.Picture1->mouseIcon().widthPixels());
-    EXPECT_EQ(Qt::BitmapCursor, f.Picture1->cursor().shape()) << "pointer 1 over the drawing";
-    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('|').toStdString();
+    f.ArrangeControls();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.control->accessibleName().toStdString());
+        const float height = row.width == 975 ? 1125 : row.height; // the bar's buttons alike
+        EXPECT_EQ(QRectF(row.arrangedLeft, row.arrangedTop, row.width, height),
+                  std::get<0>(looks(row.control)));
+    }
+    // Widgets stand on the nearest pixels: 1852 / 15 = 123.47, 907.5 / 15 = 60.5.
+    EXPECT_EQ(QRect(123, 518, 65, 75), f.Command3->geometry());
+    EXPECT_EQ(61, f.Picture1->geometry().left());
+
     bool ended = false;
     QObject::connect(&f, &Form1::ended, [&] { ended = true; });
     f.Command2->click();

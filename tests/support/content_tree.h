@@ -23,10 +23,12 @@ public:
     const QString& folder() const { return root_; }
     QString path(const QString& relative) const { return root_ + '/' + relative; }
 
-    void gif(const QString& relative, int width, int height, const QColor& fill = Qt::red);
-    void gif(const QString& relative, const QImage& image);
-    void jpeg(const QString& relative, const QImage& image);
-    void icon(const QString& relative, const QColor& fill = Qt::blue);
+    // A picture in the format its name ends with, in any letter case.
+    void picture(const QString& relative, const QImage& image);
+    void gif(const QString& relative, const QImage& image) { picture(relative, image); }
+    void gif(const QString& relative, int width, int height, const QColor& fill = Qt::red) {
+        picture(relative, framedImage(width, height, fill));
+    }
     void text(const QString& relative, const QByteArray& bytes);
     void folderNamed(const QString& relative);
     void remove(const QString& relative);
