@@ -1,7 +1,11 @@
-// A navigation step: what the drawing area shows, the sound and the
-// animation; broken content; the animation control.
+// A navigation step: what the drawing area shows, the sound, the animation
+// and what the brush reveals; broken content; the animation control.
 
 #include "support/form_fixture.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
 
 using namespace tamiro;
 using namespace tamiro::testing;
@@ -10,39 +14,65 @@ using namespace tamiro::testing;
 // over the coloured one (red), which is its picture. The previous button
 // stretches from the size of the hidden box, 2 pixels of border wider on each
 // side than its picture, so a strip of the coloured drawing stays visible at
-// the right and the bottom; the others cover the area exactly.
-TEST(Navigation, EachStepShowsTheUncolouredOverTheColoured) {
+// the right and the bottom. Real mouse moves with a button held then reveal
+// the coloured drawing in brush-sized rectangles centred on the pointer.
+TEST(Step, ShowsTheUncolouredOverTheColouredAndTheBrushRevealsIt) {
     const struct {
-        char button;
-        bool fromTheHiddenBox;
+        const char* clicks; // the last one a step; none: the title stays
         const char* sound;
+        Qt::MouseButtons held;
+        int brushWidth; // of the rectangles revealed, 0: none
     } rows[] = {
-        {'n', false, "\\sonido1.wav"}, {'p', true, "\\sonido2.wav"}, {'1', false, "\\sonido1.wav"}};
+        {"n", "\\sonido1.wav", Qt::NoButton, 0},
+        {"p", "\\sonido2.wav", Qt::NoButton, 0},
+        {"1", "\\sonido1.wav", Qt::LeftButton, 41},
+        {"bn", "\\sonido1.wav", Qt::LeftButton, 81},
+        {"", "", Qt::LeftButton, 0},
+    };
+    const std::vector<QPoint> path{{60, 50}, {120, 50}, {180, 50}, {240, 120}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.button);
+        SCOPED_TRACE(row.clicks);
         World w;
-        w.content.basics();
-        w.content.drawing(1, 1, 41, 30);
+        w.content.basics(); // brush 1: 41 x 33 pixels
+        w.content.drawing(1, 1, 301, 200);
+        w.content.gif("medida/2.gif", 81, 33);
         w.content.gif("animados/1.gif", 20, 20);
         Form1& f = w.startedForm();
         QStringList animationWhileSounding;
         w.sound.onPlay = [&] { animationWhileSounding << f.Tarambel1->animationFile(); };
-        w.click(row.button);
-        EXPECT_EQ(QStringList{""}, animationWhileSounding) << "until the end of the step";
-        EXPECT_EQ(f.AppFolder + "\\animados\\1.gif", f.Tarambel1->animationFile());
-        EXPECT_EQ(QStringList{w.files.applicationFolder() + row.sound}, w.sound.played);
-        EXPECT_TRUE(f.Picture1->isVisibleTo(&f));
-        EXPECT_EQ(QColor(Qt::red), f.Picture1->picture().image().pixelColor(20, 15));
-        EXPECT_EQ(7372.5f, f.Picture1->Left()) << "centred, halves kept";
-        const QImage shown = f.Picture1->surface().convertToFormat(QImage::Format_RGB32);
-        if (row.fromTheHiddenBox) {
-            ASSERT_EQ(QSizeF(45 * 15, 34 * 15), QSizeF(f.Picture2->Width(), f.Picture2->Height()));
-            EXPECT_EQ(QColor(Qt::white), shown.pixelColor(20, 15));
-            EXPECT_EQ(QColor(Qt::red), shown.pixelColor(39, 15)); // beyond 41 * 41 / 45
-            EXPECT_EQ(QColor(Qt::red), shown.pixelColor(20, 28)); // beyond 30 * 30 / 34
-        } else {
-            EXPECT_EQ(framedImage(41, 30, Qt::white), shown);
+        for (const char* c = row.clicks; *c; ++c)
+            w.click(*c);
+        QImage expected = f.Picture1->surface(); // the title, before any step
+        if (*row.sound) {
+            EXPECT_EQ(QStringList{""}, animationWhileSounding)
+                << "no animation until the end of the step";
+            EXPECT_EQ(f.AppFolder + "\\animados\\1.gif", f.Tarambel1->animationFile());
+            EXPECT_EQ(QStringList{w.files.applicationFolder() + row.sound}, w.sound.played);
+            EXPECT_TRUE(f.Picture1->isVisibleTo(&f));
+            EXPECT_EQ(QColor(Qt::red), f.Picture1->picture().image().pixelColor(20, 15));
+            EXPECT_EQ(5422.5f, f.Picture1->Left()) << "centred, halves kept";
+            expected = framedImage(301, 200, Qt::white);
         }
+        if (row.clicks[0] == 'p') {
+            const QImage shown = f.Picture1->surface().convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(QSizeF(305 * 15, 204 * 15),
+                      QSizeF(f.Picture2->Width(), f.Picture2->Height()));
+            EXPECT_EQ(QColor(Qt::white), shown.pixelColor(150, 100));
+            EXPECT_EQ(QColor(Qt::red), shown.pixelColor(298, 100)); // beyond 301 * 301 / 305
+            EXPECT_EQ(QColor(Qt::red), shown.pixelColor(150, 198)); // beyond 200 * 200 / 204
+            continue;
+        }
+        for (const QPoint& at : path) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(at), f.Picture1->mapToGlobal(QPointF(at)),
+                             Qt::NoButton, row.held, Qt::NoModifier);
+            QCoreApplication::sendEvent(f.Picture1, &move);
+        }
+        EXPECT_FALSE(f.Image1->Visible());
+        QPainter painter(&expected);
+        for (const QPoint& at : path) // the brush centred, rounded to pixels
+            painter.fillRect(at.x() - row.brushWidth / 2, at.y() - 16, row.brushWidth, 33, Qt::red);
+        painter.end();
+        EXPECT_EQ(expected, f.Picture1->surface().convertToFormat(QImage::Format_RGB32));
     }
 }
 
