@@ -1,8 +1,10 @@
-// The window as designed, its buttons, and start-up.
+// The window: its controls as designed and arranged, its layout on screens of
+// several sizes, and its tiled background.
 
 #include "support/form_fixture.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTest>
 #include <set>
 #include <tuple>
@@ -105,4 +107,73 @@ TEST_F(DesignedWindow, EveryControlAsDesignedAndArranged) {
     QObject::connect(&f, &Form1::ended, [&] { ended = true; });
     f.Command2->click();
     EXPECT_TRUE(ended) << "the end button ends the program";
+}
+
+using Layout = FormTest;
+
+// Start-up on screens of several sizes: the bar's left edge (centred on the
+// designed span, rounded down), its top, and the drawing area's place: centred
+// in the band above the bar, halves to even, or fitted with small margins.
+TEST_F(Layout, ScreenSizes) {
+    const struct {
+        float width, height, barLeft, barTop, pictureLeft, pictureTop, pictureHeight;
+    } rows[] = {
+        {9600, 7200, 652, 5975, -292.5, 5, 5950},     // 652.5 down; too tall: fitted
+        {8000, 9000, -148, 7775, -1092.5, 588, 6600}, // -147.5 down; 587.5 to even
+        {15360, 8425, 3532, 7200, 2587.5, 300, 6600},
+        {15360, 7830, 3532, 6605, 2587.5, 2, 6600}, // 2.5 to even
+        {15360, 7832, 3532, 6607, 2587.5, 4, 6600}, // 3.5 to even
+        {15360, 7826, 3532, 6601, 2587.5, 5, 6576}, // 0.5 gives 0: fitted
+        {28800, 16200, 10252, 14975, 9307.5, 4188, 6600},
+        {115200, 64800, 53452, 63575, 52507.5, 28488, 6600}, // past 16 bits
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.height);
+        screen.w = row.width;
+        screen.h = row.height;
+        Form1& f = startedForm();
+        EXPECT_EQ(QPointF(row.barLeft, row.barTop), QPointF(f.Command3->Left(), f.Command3->Top()));
+        EXPECT_EQ(QRectF(row.pictureLeft, row.pictureTop, 10185, row.pictureHeight),
+                  QRectF(f.Picture1->Left(), f.Picture1->Top(), f.Picture1->Width(),
+                         f.Picture1->Height()));
+        EXPECT_EQ(QPointF(row.pictureLeft + 10185 + 100, row.pictureTop),
+                  QPointF(f.Tarambel1->Left(), f.Tarambel1->Top()));
+    }
+}
+
+using BackgroundPaint = FormTest;
+
+TEST_F(BackgroundPaint, TilesFromTheCornerAndTellsOnceWhenMissing) {
+    makeForm().resize(250, 20);
+    // What one paint event draws over black; the messages come after it.
+    const auto painted = [this] {
+        QImage shown(form->size(), QImage::Format_RGB32);
+        shown.fill(Qt::black);
+        QPainter painter(&shown);
+        form->Form_Paint(painter);
+        EXPECT_TRUE(messages.shown.isEmpty()) << "never from inside a paint";
+        QCoreApplication::processEvents();
+        return shown;
+    };
+    EXPECT_EQ(QColor(Qt::black), painted().pixelColor(5, 5));
+    ASSERT_EQ(1, messages.shown.size());
+    EXPECT_TRUE(messages.shown[0].startsWith("No encuentro la imagen de fondo \r\nERROR: "));
+    EXPECT_TRUE(messages.shown[0].contains(content.path("fondo.gif")));
+    messages.shown.clear();
+    painted();
+    EXPECT_TRUE(messages.shown.isEmpty()) << "once per start";
+
+    QImage tile(100, 7, QImage::Format_RGB32); // 1500 x 105 twips
+    tile.fill(Qt::cyan);
+    tile.setPixelColor(0, 0, Qt::red); // marks each tile's corner
+    content.gif("fondo.gif", tile);
+    for (int pass = 0; pass < 2; ++pass) { // the second after the file has gone
+        const QImage shown = painted();
+        for (int x : {0, 100, 200})
+            for (int y : {0, 7, 14})
+                EXPECT_EQ(QColor(Qt::red), shown.pixelColor(x, y)) << x << "," << y;
+        EXPECT_EQ(QColor(Qt::cyan), shown.pixelColor(249, 19));
+        content.remove("fondo.gif");
+    }
+    EXPECT_TRUE(messages.shown.isEmpty());
 }
