@@ -34,7 +34,7 @@ struct FakeSound : SoundPlayer {
 struct FakePrinter : Printer {
     struct Drawn {
         Picture picture;
-        float x, y, width, height;
+        QRectF place;
     };
     std::vector<Drawn> drawn;
     int documents = 0;
@@ -43,7 +43,7 @@ struct FakePrinter : Printer {
                       float height) override {
         if (!failure.isEmpty())
             throw PlatformError(failure);
-        drawn.push_back({picture, x, y, width, height});
+        drawn.push_back({picture, QRectF(x, y, width, height)});
     }
     void endDoc() override { ++documents; }
 };
