@@ -1,6 +1,5 @@
-// The pictures built into the program, read as the program reads them: the
-// icons and the balls with a see-through surround where the button's colour
-// shows, the balls rolling.
+// The pictures built into the program, read as the program reads them: see-
+// through surrounds where the button's colour shows, and rolling balls.
 
 #include "platform/disk_file_system.h"
 #include "platform/qt_picture_loader.h"

@@ -9,39 +9,35 @@
 using namespace tamiro;
 using namespace tamiro::testing;
 
-namespace {
-
-struct Series {
-    QString folder;         // dibujos, animados, medida or punteros
-    QString files;          // present in that folder (drawings as folder/name)
-    const char* clicks;     // as World::click writes them; - none, after start-up
-    QString shown;          // the file shown after each click (- none)
-    std::int16_t from = -1; // the series' number before the clicks, if set
-};
-
-const Series kSeries[] = {
-    {"dibujos", "1/1.gif 1/2.gif 1/3.gif 1/4.gif 1/5.gif", "ppppppnn",
-     "1/5.gif 1/4.gif 1/3.gif 1/2.gif 1/1.gif 1/5.gif 1/1.gif 1/2.gif"},
-    {"dibujos", "1/1.gif 1/2.gif 1/3.gif 1/5.gif", "nnnnp",
-     "1/1.gif 1/2.gif 1/3.gif 1/1.gif 1/3.gif"},
-    {"dibujos", "2/0.gif 2/1.gif 2/2.gif", "2npp", "2/0.gif 2/1.gif 2/0.gif 2/2.gif"},
-    {"dibujos", "1/1.jpg 1/1.gif 1/2.jpg 1/3.GIF", "nnnnp",
-     "1/1.gif 1/2.jpg 1/3.GIF 1/1.gif 1/3.GIF"},
-    {"dibujos", "1/1.gif 1/2.gif 3/1.gif 3/2.gif 3/3.gif 3/4.gif", "3nnn133",
-     "3/1.gif 3/2.gif 3/3.gif 3/4.gif 1/1.gif 3/4.gif 3/4.gif"},
-    {"dibujos", "1/1.gif 1/2.gif", "n", "1/1.gif", 32767},
-    {"animados", "1.gif 2.gif 3.GIF 5.gif", "np1pn", "1.gif 2.gif 3.GIF 1.gif 2.gif"},
-    {"animados", "", "nnn", "- - -"},
-    {"animados", "1.gif", "n", "1.gif", 32767},
-    {"medida", "1.gif 2.gif 3.GIF 4.gif/ 5.gif", "-bbbb", "1.gif 2.gif 3.GIF 1.gif 2.gif"},
-    {"punteros", "1.ico 2.ico 3.ICO 5.ico", "-hhhh", "1.ico 2.ico 3.ICO 1.ico 2.ico"},
-    {"punteros", "1.ico", "hh", "1.ico 1.ico"},
-};
-
-} // namespace
-
 TEST(NumberedSeries, FilesPresentClicksAndFilesShown) {
-    for (const Series& row : kSeries) {
+    struct Series {
+        QString folder;         // dibujos, animados, medida or punteros
+        QString files;          // present in that folder (drawings as folder/name)
+        const char* clicks;     // as World::click writes them; - none, after start-up
+        QString shown;          // the file shown after each click (- none)
+        std::int16_t from = -1; // the series' number before the clicks, if set
+    };
+
+    const Series rows[] = {
+        {"dibujos", "1/1.gif 1/2.gif 1/3.gif 1/4.gif 1/5.gif", "ppppppnn",
+         "1/5.gif 1/4.gif 1/3.gif 1/2.gif 1/1.gif 1/5.gif 1/1.gif 1/2.gif"},
+        {"dibujos", "1/1.gif 1/2.gif 1/3.gif 1/5.gif", "nnnnp",
+         "1/1.gif 1/2.gif 1/3.gif 1/1.gif 1/3.gif"},
+        {"dibujos", "2/0.gif 2/1.gif 2/2.gif", "2npp", "2/0.gif 2/1.gif 2/0.gif 2/2.gif"},
+        {"dibujos", "1/1.jpg 1/1.gif 1/2.jpg 1/3.GIF", "nnnnp",
+         "1/1.gif 1/2.jpg 1/3.GIF 1/1.gif 1/3.GIF"},
+        {"dibujos", "1/1.gif 1/2.gif 3/1.gif 3/2.gif 3/3.gif 3/4.gif", "3nnn133",
+         "3/1.gif 3/2.gif 3/3.gif 3/4.gif 1/1.gif 3/4.gif 3/4.gif"},
+        {"dibujos", "1/1.gif 1/2.gif", "n", "1/1.gif", 32767},
+        {"animados", "1.gif 2.gif 3.GIF 5.gif", "np1pn", "1.gif 2.gif 3.GIF 1.gif 2.gif"},
+        {"animados", "", "nnn", "- - -"},
+        {"animados", "1.gif", "n", "1.gif", 32767},
+        {"medida", "1.gif 2.gif 3.GIF 4.gif/ 5.gif", "-bbbb", "1.gif 2.gif 3.GIF 1.gif 2.gif"},
+        {"punteros", "1.ico 2.ico 3.ICO 5.ico", "-hhhh", "1.ico 2.ico 3.ICO 1.ico 2.ico"},
+        {"punteros", "1.ico", "hh", "1.ico 1.ico"},
+    };
+
+    for (const Series& row : rows) {
         SCOPED_TRACE((row.folder + ": " + row.files + ": " + row.clicks).toStdString());
         World w;
         w.content.basics();

@@ -60,8 +60,6 @@ QImage framedImage(int width, int height, const QColor& fill) {
     return image;
 }
 
-ContentTree::ContentTree() : root_(dir_.path()) {}
-
 // The path of a new file, with its folders made.
 static QString made(const QString& file) {
     QDir().mkpath(QFileInfo(file).absolutePath());

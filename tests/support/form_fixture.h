@@ -54,9 +54,8 @@ struct FakeScreen : Screen {
     float height() const override { return h; }
 };
 
-// A window on a content tree of its own, with real files and decoders, and
-// fakes for the message box, sound, printer and screen. A table test makes
-// one per row.
+// A window on a content tree of its own, with real files and decoders and the
+// fakes above. A table test makes one per row.
 struct World {
     ContentTree content;
     DiskFileSystem files{content.folder()};
@@ -72,8 +71,7 @@ struct World {
         return *form;
     }
     Form1& startedForm() {
-        makeForm();
-        form->Form_Load();
+        makeForm().Form_Load();
         return *form;
     }
     // One click on a button, as the tables write it: n next, p previous, 1
