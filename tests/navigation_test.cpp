@@ -1,51 +1,76 @@
-// A navigation step: what the drawing area shows, the sound and the
-// animation; broken content; the animation control.
+// The buttons: a navigation step (what the drawing area shows, the sound, the
+// animation, what the brush then reveals), broken content, the brush image's
+// place, and printing with its switch file.
 
 #include "support/form_fixture.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPainter>
 
 using namespace tamiro;
 using namespace tamiro::testing;
 
 // After every step the whole drawing area shows the uncoloured drawing (white)
-// over the coloured one (red), which is its picture. The previous button
-// stretches from the size of the hidden box, 2 pixels of border wider on each
-// side than its picture, so a strip of the coloured drawing stays visible at
-// the right and the bottom; the others cover the area exactly.
-TEST(Navigation, EachStepShowsTheUncolouredOverTheColoured) {
+// over the coloured one (red), its picture; the previous button stretches from
+// the hidden box, 2 pixels of border wider on each side, so a red strip stays
+// at the right and the bottom. Real mouse moves with a button held then reveal
+// the coloured drawing in brush-sized rectangles centred on the pointer.
+TEST(Step, ShowsTheUncolouredOverTheColouredAndTheBrushRevealsIt) {
     const struct {
-        char button;
-        bool fromTheHiddenBox;
+        const char* clicks; // the last one a step; none: the title stays
         const char* sound;
+        Qt::MouseButtons held;
+        int brushWidth; // of the rectangles revealed, 0: none
     } rows[] = {
-        {'n', false, "\\sonido1.wav"}, {'p', true, "\\sonido2.wav"}, {'1', false, "\\sonido1.wav"}};
+        {"n", "\\sonido1.wav", Qt::NoButton, 0},
+        {"p", "\\sonido2.wav", Qt::NoButton, 0},
+        {"1", "\\sonido1.wav", Qt::LeftButton, 41},
+        {"bn", "\\sonido1.wav", Qt::LeftButton, 81},
+        {"", "", Qt::LeftButton, 0},
+    };
+    const std::vector<QPoint> path{{60, 50}, {120, 50}, {180, 50}, {240, 120}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.button);
+        SCOPED_TRACE(row.clicks);
         World w;
-        w.content.basics();
-        w.content.drawing(1, 1, 41, 30);
+        w.content.basics(); // brush 1: 41 x 33 pixels
+        w.content.drawing(1, 1, 301, 200);
+        w.content.gif("medida/2.gif", 81, 33);
         w.content.gif("animados/1.gif", 20, 20);
         Form1& f = w.startedForm();
         QStringList animationWhileSounding;
         w.sound.onPlay = [&] { animationWhileSounding << f.Tarambel1->animationFile(); };
-        w.click(row.button);
-        EXPECT_EQ(QStringList{""}, animationWhileSounding) << "until the end of the step";
-        EXPECT_EQ(f.AppFolder + "\\animados\\1.gif", f.Tarambel1->animationFile());
-        EXPECT_EQ(QStringList{w.files.applicationFolder() + row.sound}, w.sound.played);
-        EXPECT_TRUE(f.Picture1->isVisibleTo(&f));
-        EXPECT_EQ(QColor(Qt::red), f.Picture1->picture().image().pixelColor(20, 15));
-        EXPECT_EQ(7372.5f, f.Picture1->Left()) << "centred, halves kept";
-        const QImage shown = f.Picture1->surface().convertToFormat(QImage::Format_RGB32);
-        if (row.fromTheHiddenBox) {
-            ASSERT_EQ(QSizeF(45 * 15, 34 * 15), QSizeF(f.Picture2->Width(), f.Picture2->Height()));
-            EXPECT_EQ(QColor(Qt::white), shown.pixelColor(20, 15));
-            EXPECT_EQ(QColor(Qt::red), shown.pixelColor(39, 15)); // beyond 41 * 41 / 45
-            EXPECT_EQ(QColor(Qt::red), shown.pixelColor(20, 28)); // beyond 30 * 30 / 34
-        } else {
-            EXPECT_EQ(framedImage(41, 30, Qt::white), shown);
+        for (const char* c = row.clicks; *c; ++c)
+            w.click(*c);
+        QImage expected = f.Picture1->surface(); // the title, before any step
+        if (*row.sound) {
+            EXPECT_EQ(QStringList{""}, animationWhileSounding)
+                << "no animation until the end of the step";
+            EXPECT_EQ(f.AppFolder + "\\animados\\1.gif", f.Tarambel1->animationFile());
+            EXPECT_EQ(QStringList{w.files.applicationFolder() + row.sound}, w.sound.played);
+            EXPECT_TRUE(f.Picture1->isVisibleTo(&f));
+            EXPECT_EQ(QColor(Qt::red), f.Picture1->picture().image().pixelColor(20, 15));
+            EXPECT_EQ(5422.5f, f.Picture1->Left()) << "centred, halves kept";
+            expected = framedImage(301, 200, Qt::white);
         }
+        if (row.clicks[0] == 'p') {
+            const QImage shown = f.Picture1->surface().convertToFormat(QImage::Format_RGB32);
+            EXPECT_EQ(QColor(Qt::white), shown.pixelColor(150, 100));
+            EXPECT_EQ(QColor(Qt::red), shown.pixelColor(298, 100)); // beyond 301 * 301 / (301 + 4)
+            EXPECT_EQ(QColor(Qt::red), shown.pixelColor(150, 198)); // beyond 200 * 200 / (200 + 4)
+            continue;
+        }
+        for (const QPoint& at : path) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(at), f.Picture1->mapToGlobal(QPointF(at)),
+                             Qt::NoButton, row.held, Qt::NoModifier);
+            QCoreApplication::sendEvent(f.Picture1, &move);
+        }
+        EXPECT_FALSE(f.Image1->Visible());
+        QPainter painter(&expected);
+        for (const QPoint& at : path) // the brush centred, rounded to pixels
+            painter.fillRect(at.x() - row.brushWidth / 2, at.y() - 16, row.brushWidth, 33, Qt::red);
+        painter.end();
+        EXPECT_EQ(expected, f.Picture1->surface().convertToFormat(QImage::Format_RGB32));
     }
 }
 
@@ -75,7 +100,7 @@ TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
         w.content.basics();
         w.content.drawing(1, 1);
         w.content.drawing(1, 2);
-        w.content.icon("punteros/2.ico", Qt::red);
+        w.content.picture("punteros/2.ico", framedImage(32, 32, Qt::red));
         w.content.remove(row.damaged);
         if (row.bytes)
             w.content.text(row.damaged, row.bytes);
@@ -110,26 +135,87 @@ TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
     }
 }
 
-// The animation control plays a real animated GIF and shows nothing for an
-// empty text, a bare name, a missing file or one that is no picture.
-TEST(AnimationControl, PlaysOnlyARealAnimation) {
-    World w;
-    w.content.folderNamed("animados");
-    QFile::copy(QStringLiteral(TAMIRO_SOURCE_DIR "/content/animados/1.gif"),
-                w.content.path("animados/1.gif"));
-    w.content.text("animados/2.gif", "not a picture");
-    AnimationControl& animation = *w.makeForm().Tarambel1;
-    EXPECT_FALSE(animation.isPlaying()) << "the bare name it is designed with";
-    animation.setAnimationFile(w.content.folder() + "\\animados\\1.gif");
-    ASSERT_TRUE(animation.isPlaying());
-    const QImage first = animation.currentFrame();
-    QElapsedTimer clock;
-    clock.start();
-    while (animation.currentFrame() == first && clock.elapsed() < 2000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_NE(first, animation.currentFrame()) << "frames advance with the file's timing";
-    for (const char* file : {"", "\\animados\\9.gif", "\\animados\\2.gif"}) {
-        animation.setAnimationFile(*file ? w.content.folder() + file : QString());
-        EXPECT_FALSE(animation.isPlaying()) << file;
+using Brush = FormTest;
+
+// Moves over the drawing area (or over the brush image itself) -> the brush
+// image's place, one after the other, with a brush of 615 x 495.
+TEST_F(Brush, CentresOnThePointerWhileAButtonIsHeld) {
+    content.basics();
+    Form1& f = startedForm();
+    const struct {
+        bool overTheBrush;
+        std::int16_t button, shift;
+        float x, y, left, top;
+    } rows[] = {
+        {false, LeftButton, 0, 1000, 2000, 693, 1753}, // 1000 - Int(307.5), 2000 - Int(247.5)
+        {true, 0, 0, 10, 20, 396, 1526},               // follows with or without a button
+        {false, 0, ShiftKey, 5000, 5000, 396, 1526},   // no button: stays
+        {false, RightButton, 0, 100, 50, -207, -197},  // any button; no clamping
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.x);
+        if (row.overTheBrush)
+            f.Image1_MouseMove(row.button, row.shift, row.x, row.y);
+        else
+            f.Picture1_Mousemove(row.button, row.shift, row.x, row.y);
+        EXPECT_EQ(QPointF(row.left, row.top), QPointF(f.Image1->Left(), f.Image1->Top()));
+        EXPECT_FALSE(f.Image1->Visible());
     }
+}
+
+using Printing = FormTest;
+
+// The switch file's name and bytes, read at start-up -> prints or not: only a
+// first line (up to a carriage return) of SI in any letter case prints, nothing
+// is trimmed. Printing puts the drawing area's picture at (0, 0), at the area's
+// size in twips, one document per click; a printer failure is told and ends no
+// document.
+TEST_F(Printing, SwitchWhatWhereAndFailure) {
+    content.basics();
+    content.drawing(1, 1, 40, 30);
+    content.picture("punteros/2.ico", framedImage(32, 32, Qt::red));
+    const struct {
+        QByteArray bytes;
+        bool prints;
+        const char* name = "impresora.txt"; // none: no file
+    } rows[] = {
+        {"si", true},   {"sI", true},          {"SI\r\nNO", true},
+        {" SI", false}, {"SI ", false},        {"S\xc3\x8d", false},
+        {"NO", false},  {"\r\nSI\r\n", false}, {"SI\nNO", false},
+        {"", false},    {"", false, nullptr},  {"SI", false, "Impresora.txt"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes.toStdString());
+        content.remove("impresora.txt");
+        content.remove("Impresora.txt");
+        if (row.name)
+            content.text(row.name, row.bytes);
+        printer = {};
+        startedForm();
+        click('r');
+        EXPECT_EQ(row.prints ? 1 : 0, printer.documents);
+        EXPECT_TRUE(messages.shown.isEmpty());
+    }
+    content.text("impresora.txt", "SI"); // read only at start-up
+    click('r');
+    EXPECT_EQ(0, printer.documents);
+
+    Form1& f = startedForm();
+    for (char button : std::string("rnrr")) // the title, then the drawing twice
+        click(button);
+    ASSERT_EQ(3u, printer.drawn.size());
+    EXPECT_EQ(3, printer.documents);
+    const auto& title = printer.drawn[0];
+    EXPECT_EQ(pictures.builtIn("T1.gif").image(), title.picture.image());
+    EXPECT_EQ(QRectF(0, 0, 10185, 6600), title.place);
+    const auto& drawing = printer.drawn[2];
+    EXPECT_TRUE(drawing.picture.sameAs(f.Picture1->picture()));
+    EXPECT_EQ(QRectF(0, 0, 600, 450), drawing.place);
+    EXPECT_EQ(1, f.PointerNumber);
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    printer.failure = "la impresora no responde";
+    click('r');
+    EXPECT_EQ(QStringList{"Atención: la impresora no responde"}, messages.shown);
+    EXPECT_EQ(3, printer.documents);
 }

@@ -1,30 +1,38 @@
-// The window as designed, its buttons, and start-up.
+// The window: its controls as designed and arranged, its layout on screens of
+// several sizes, and its tiled background.
 
 #include "support/form_fixture.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTest>
 #include <set>
+#include <tuple>
 
 using namespace tamiro;
 using namespace tamiro::testing;
 
-namespace {
-
-// The colour and picture of a button or a picture box.
-std::pair<QColor, QImage> looks(QWidget* w) {
-    if (auto* button = qobject_cast<GraphicalButton*>(w))
-        return {button->backColor(), button->picture().image()};
-    if (auto* box = qobject_cast<PictureBox*>(w))
-        return {box->backColor(), box->picture().image()};
-    return {};
+template <class C> static QRectF twips(const C& c) {
+    return QRectF(c.Left(), c.Top(), c.Width(), c.Height());
 }
 
-} // namespace
+// The place in twips, the colour and the picture of a control.
+static std::tuple<QRectF, QColor, QImage> looks(QWidget* w) {
+    if (auto* button = qobject_cast<GraphicalButton*>(w))
+        return {twips(*button), button->backColor(), button->picture().image()};
+    if (auto* box = qobject_cast<PictureBox*>(w))
+        return {twips(*box), box->backColor(), box->picture().image()};
+    return {twips(*qobject_cast<AnimationControl*>(w)), {}, {}};
+}
 
-using DesignedWindow = FormTest;
+using Window = FormTest;
 
-TEST_F(DesignedWindow, EveryControlAsDesigned) {
+// Every control as designed, then arranged for a screen of 12000 x 9000 twips:
+// the bar centred on the designed span (rounded down) 100 above the bottom,
+// the folder buttons in two rows 545 apart, the drawing area centred above.
+TEST_F(Window, EveryControlAsDesignedAndArranged) {
+    screen.w = 12000;
+    screen.h = 9000;
     Form1& f = makeForm();
     EXPECT_TRUE(f.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(f.windowIcon().isNull());
@@ -34,26 +42,26 @@ TEST_F(DesignedWindow, EveryControlAsDesigned) {
         float left, top, width, height;
         QColor colour;
         QString picture; // built-in picture, or none
+        float arrangedLeft, arrangedTop;
     };
     // In tab order; the hidden Picture2 is skipped.
-    std::vector<Row> rows = {{f.Picture1, 720, 840, 10185, 6600, Qt::white, "T1.gif"},
-                             {f.Command2, 8280, 5040, 975, 1155, face, "B5.bmp"},
-                             {f.Command1, 9360, 5040, 975, 1125, face, ""},
-                             {f.Tarambel1, 0, 3240, 1365, 1350, {}, ""},
-                             {f.Command3, 960, 5040, 975, 1125, face, "B4.gif"},
-                             {f.Command4, 2040, 5040, 975, 1125, face, "B3.gif"}};
+    std::vector<Row> rows = {{f.Picture1, 720, 840, 10185, 6600, Qt::white, "T1.gif", 907.5, 840},
+                             {f.Command2, 8280, 5040, 975, 1155, face, "B5.bmp", 9702, 7775},
+                             {f.Command1, 9360, 5040, 975, 1125, face, "", 8677, 7775},
+                             {f.Tarambel1, 0, 3240, 1365, 1350, {}, "", 11192.5, 840},
+                             {f.Command3, 960, 5040, 975, 1125, face, "B4.gif", 1852, 7775},
+                             {f.Command4, 2040, 5040, 975, 1125, face, "B3.gif", 2877, 7775}};
     for (std::int16_t i = 0; i < 10; ++i)
         rows.push_back({&f.Command5(i), 4200.0f + 600 * (i % 5), i < 5 ? 5040.0f : 5640.0f, 495,
-                        495, QColor(0, 255, 0), QStringLiteral("F%1.ico").arg(i)});
-    rows.push_back({f.Picture2, 6480, 960, 10245, 6660, Qt::white, ""});
-    rows.push_back({&f.Command6(0), 7200, 5040, 975, 1095, yellow, "B2.ico"});
-    rows.push_back({&f.Command6(1), 3120, 5040, 975, 1095, yellow, "B1.gif"});
+                        495, QColor(0, 255, 0), QStringLiteral("F%1.ico").arg(i),
+                        4927.0f + 545 * (i % 5), i < 5 ? 7775.0f : 8320.0f});
+    rows.push_back({f.Picture2, 6480, 960, 10245, 6660, Qt::white, "", 6480, 960});
+    rows.push_back({&f.Command6(0), 7200, 5040, 975, 1095, yellow, "B2.ico", 7652, 7775});
+    rows.push_back({&f.Command6(1), 3120, 5040, 975, 1095, yellow, "B1.gif", 3902, 7775});
 
     // The brush image: no picture yet, hidden, at its designed place and size.
-    EXPECT_EQ(QRectF(3720, 2520, 615, 495),
-              QRectF(f.Image1->Left(), f.Image1->Top(), f.Image1->Width(), f.Image1->Height()));
-    EXPECT_FALSE(f.Image1->Visible());
-    EXPECT_TRUE(f.Image1->picture().isNull());
+    EXPECT_EQ(QRectF(3720, 2520, 615, 495), twips(*f.Image1));
+    EXPECT_TRUE(!f.Image1->Visible() && f.Image1->picture().isNull());
 
     f.show();
     f.activateWindow();
@@ -63,12 +71,11 @@ TEST_F(DesignedWindow, EveryControlAsDesigned) {
     std::set<QString> names;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control->accessibleName().toStdString() + " " + row.picture.toStdString());
-        const QRect g = row.control->geometry(); // in pixels of 15 twips
-        EXPECT_EQ(QRectF(row.left, row.top, row.width, row.height),
-                  QRectF(g.topLeft() * 15, g.size() * 15));
         const QImage designed =
             row.picture.isEmpty() ? QImage() : pictures.builtIn(row.picture).image();
-        EXPECT_EQ(std::make_pair(row.colour, designed), looks(row.control));
+        EXPECT_EQ(
+            std::make_tuple(QRectF(row.left, row.top, row.width, row.height), row.colour, designed),
+            looks(row.control));
         EXPECT_EQ(row.control == f.Picture2, row.control->isHidden());
         if (row.control->isHidden() || row.control == f.Picture1)
             continue;
@@ -78,20 +85,78 @@ TEST_F(DesignedWindow, EveryControlAsDesigned) {
         EXPECT_EQ(row.control, tab) << "next in the tab order";
         EXPECT_TRUE(names.insert(row.control->accessibleName()).second) << "a name of its own";
     }
-}
 
-// Start-up: brush size 1 on its button and as the brush image, pointer 1
-// over the drawing area. Where each series starts, the series table shows.
-TEST_F(DesignedWindow, StartUpBrushPointerAndTheEnd) {
-    content.basics();
-    Form1& f = startedForm();
-    EXPECT_EQ(41, f.Command1->picture().widthPixels()) << "brush size 1 on the button";
-    EXPECT_EQ(f.Command1->picture().image(), f.Image1->picture().image()) << "and the brush";
-    EXPECT_EQ(32, f.Picture1->mouseIcon().widthPixels());
-    EXPECT_EQ(Qt::BitmapCursor, f.Picture1->cursor().shape()) << "pointer 1 over the drawing";
-    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('|').toStdString();
+    f.ArrangeControls();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.control->accessibleName().toStdString());
+        const float height = row.width == 975 ? 1125 : row.height; // the bar's buttons alike
+        EXPECT_EQ(QRectF(row.arrangedLeft, row.arrangedTop, row.width, height),
+                  std::get<0>(looks(row.control)));
+    }
+    // Widgets stand on the nearest pixels: 1852 / 15 = 123.47, 907.5 / 15 = 60.5.
+    EXPECT_EQ(QRect(123, 518, 65, 75), f.Command3->geometry());
+    EXPECT_EQ(61, f.Picture1->geometry().left());
+
     bool ended = false;
     QObject::connect(&f, &Form1::ended, [&] { ended = true; });
     f.Command2->click();
     EXPECT_TRUE(ended) << "the end button ends the program";
+}
+
+// Start-up on screens of several sizes: the bar's left edge (centred on the
+// designed span, rounded down), its top, and the drawing area's place: centred
+// in the band above the bar, halves to even, or fitted with small margins.
+TEST_F(Window, LayoutForScreenSizes) {
+    const struct {
+        float width, height, barLeft, barTop, pictureLeft, pictureTop, pictureHeight;
+    } rows[] = {
+        {9600, 7200, 652, 5975, -292.5, 5, 5950},            // 652.5 down; too tall: fitted
+        {8000, 9000, -148, 7775, -1092.5, 588, 6600},        // -147.5 down; 587.5 to even
+        {15360, 7830, 3532, 6605, 2587.5, 2, 6600},          // 2.5 to even
+        {15360, 7826, 3532, 6601, 2587.5, 5, 6576},          // 0.5 gives 0: fitted
+        {115200, 64800, 53452, 63575, 52507.5, 28488, 6600}, // past 16 bits
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.height);
+        screen.w = row.width;
+        screen.h = row.height;
+        Form1& f = startedForm();
+        EXPECT_EQ(QPointF(row.barLeft, row.barTop), twips(*f.Command3).topLeft());
+        EXPECT_EQ(QRectF(row.pictureLeft, row.pictureTop, 10185, row.pictureHeight),
+                  twips(*f.Picture1));
+    }
+}
+
+TEST_F(Window, BackgroundTiledFromTheCornerAndToldOnceWhenMissing) {
+    makeForm().resize(250, 20);
+    // What one paint event draws over black; the messages come after it.
+    const auto painted = [this] {
+        QImage shown(form->size(), QImage::Format_RGB32);
+        shown.fill(Qt::black);
+        QPainter painter(&shown);
+        form->Form_Paint(painter);
+        EXPECT_TRUE(messages.shown.isEmpty()) << "never from inside a paint";
+        QCoreApplication::processEvents();
+        return shown;
+    };
+    EXPECT_EQ(QColor(Qt::black), painted().pixelColor(5, 5));
+    ASSERT_EQ(1, messages.shown.size());
+    EXPECT_TRUE(messages.shown[0].startsWith("No encuentro la imagen de fondo \r\nERROR: "));
+    EXPECT_TRUE(messages.shown[0].contains(content.path("fondo.gif")));
+    messages.shown.clear();
+    painted(); // told once per start: the next painted() finds no message
+
+    QImage tile(100, 7, QImage::Format_RGB32); // 1500 x 105 twips
+    tile.fill(Qt::cyan);
+    tile.setPixelColor(0, 0, Qt::red); // marks each tile's corner
+    content.gif("fondo.gif", tile);
+    for (int pass = 0; pass < 2; ++pass) { // the second after the file has gone
+        const QImage shown = painted();
+        for (int x : {0, 100, 200})
+            for (int y : {0, 7, 14})
+                EXPECT_EQ(QColor(Qt::red), shown.pixelColor(x, y)) << x << "," << y;
+        EXPECT_EQ(QColor(Qt::cyan), shown.pixelColor(249, 19));
+        content.remove("fondo.gif");
+    }
+    EXPECT_TRUE(messages.shown.isEmpty());
 }

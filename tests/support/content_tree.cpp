@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QPainter>
 
 namespace tamiro::testing {
@@ -61,32 +60,16 @@ QImage framedImage(int width, int height, const QColor& fill) {
     return image;
 }
 
-ContentTree::ContentTree() : root_(dir_.path()) {}
-
 // The path of a new file, with its folders made.
 static QString made(const QString& file) {
     QDir().mkpath(QFileInfo(file).absolutePath());
     return file;
 }
 
-void ContentTree::gif(const QString& relative, int width, int height, const QColor& fill) {
-    gif(relative, framedImage(width, height, fill));
-}
-
-void ContentTree::gif(const QString& relative, const QImage& image) {
-    if (!writeGif(made(path(relative)), image))
-        qFatal("cannot write %s", qPrintable(relative));
-}
-
-void ContentTree::jpeg(const QString& relative, const QImage& image) {
-    if (!image.save(made(path(relative)), "JPEG", 100))
-        qFatal("cannot write %s", qPrintable(relative));
-}
-
-void ContentTree::icon(const QString& relative, const QColor& fill) {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(fill);
-    if (!QImageWriter(made(path(relative)), "ico").write(image))
+void ContentTree::picture(const QString& relative, const QImage& image) {
+    const QString file = made(path(relative));
+    if (!(relative.endsWith(".gif", Qt::CaseInsensitive) ? writeGif(file, image)
+                                                         : image.save(file, nullptr, 100)))
         qFatal("cannot write %s", qPrintable(relative));
 }
 
@@ -116,7 +99,7 @@ void ContentTree::drawing(int folder, int number, int width, int height) {
 
 void ContentTree::basics() {
     gif(QStringLiteral("medida/1.gif"), 41, 33, Qt::green);
-    icon(QStringLiteral("punteros/1.ico"));
+    picture(QStringLiteral("punteros/1.ico"), framedImage(32, 32, Qt::blue));
     gif(QStringLiteral("fondo.gif"), 10, 10, Qt::cyan);
 }
 

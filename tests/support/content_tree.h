@@ -19,29 +19,27 @@ QImage framedImage(int width, int height, const QColor& fill);
 
 class ContentTree {
 public:
-    ContentTree();
-    const QString& folder() const { return root_; }
-    QString path(const QString& relative) const { return root_ + '/' + relative; }
+    QString folder() const { return dir_.path(); }
+    QString path(const QString& relative) const { return folder() + '/' + relative; }
 
-    void gif(const QString& relative, int width, int height, const QColor& fill = Qt::red);
-    void gif(const QString& relative, const QImage& image);
-    void jpeg(const QString& relative, const QImage& image);
-    void icon(const QString& relative, const QColor& fill = Qt::blue);
+    // A picture in the format its name ends with, in any letter case.
+    void picture(const QString& relative, const QImage& image);
+    void gif(const QString& relative, const QImage& image) { picture(relative, image); }
+    void gif(const QString& relative, int width, int height, const QColor& fill = Qt::red) {
+        picture(relative, framedImage(width, height, fill));
+    }
     void text(const QString& relative, const QByteArray& bytes);
     void folderNamed(const QString& relative);
     void remove(const QString& relative);
 
-    // A drawing n of folder f: the coloured variant red, the uncoloured
-    // white, both with a black frame.
+    // A drawing: the coloured variant red, the uncoloured white, both framed.
     void drawing(int folder, int number, int width = 40, int height = 30);
 
-    // The few files start-up needs: brush size 1 (41 x 33 pixels, that is 615
-    // x 495 twips), pointer 1 and the background.
+    // Brush size 1 (41 x 33 pixels: 615 x 495 twips), pointer 1, background.
     void basics();
 
 private:
     QTemporaryDir dir_;
-    QString root_;
 };
 
 } // namespace tamiro::testing

@@ -1,20 +1,61 @@
 #pragma once
 
 #include "platform/disk_file_system.h"
+#include "platform/errors.h"
 #include "platform/qt_picture_loader.h"
 #include "support/content_tree.h"
-#include "support/fakes.h"
 #include "ui/form1.h"
 
-#include <QColor>
+#include <QStringList>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace tamiro::testing {
 
-// A window on a content tree of its own, with real files and decoders, and
-// fakes for the message box, sound, printer and screen. A table test makes
-// one per row.
+// Stand-ins for the services that would reach a person (message boxes,
+// loudspeakers, paper) or depend on the machine's screen.
+struct FakeMessageBox : MessageBox {
+    QStringList shown;
+    void show(const QString& text) override { shown << text; }
+};
+
+struct FakeSound : SoundPlayer {
+    QStringList played;
+    std::function<void()> onPlay; // called as each sound starts
+    void play(const QString& path) override {
+        played << path;
+        if (onPlay)
+            onPlay();
+    }
+};
+
+struct FakePrinter : Printer {
+    struct Drawn {
+        Picture picture;
+        QRectF place;
+    };
+    std::vector<Drawn> drawn;
+    int documents = 0;
+    QString failure; // when set, drawing fails with this description
+    void paintPicture(const Picture& picture, float x, float y, float width,
+                      float height) override {
+        if (!failure.isEmpty())
+            throw PlatformError(failure);
+        drawn.push_back({picture, QRectF(x, y, width, height)});
+    }
+    void endDoc() override { ++documents; }
+};
+
+struct FakeScreen : Screen {
+    float w = 15360, h = 11520; // 1024 x 768 pixels
+    float width() const override { return w; }
+    float height() const override { return h; }
+};
+
+// A window on a content tree of its own, with real files and decoders and the
+// fakes above. A table test makes one per row.
 struct World {
     ContentTree content;
     DiskFileSystem files{content.folder()};
@@ -30,8 +71,7 @@ struct World {
         return *form;
     }
     Form1& startedForm() {
-        makeForm();
-        form->Form_Load();
+        makeForm().Form_Load();
         return *form;
     }
     // One click on a button, as the tables write it: n next, p previous, 1
