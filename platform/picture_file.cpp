@@ -138,6 +138,11 @@ QSize headerSize(const QByteArray& data) {
 
 QByteArray readPictureFile(const QString& file) {
     ContentFile input(file);
+    return readPictureFile(input);
+}
+
+QByteArray readPictureFile(ContentFile& input) {
+    const QString& file = input.name();
     if (input.size() > kMaxPictureFileBytes)
         throw PlatformError(
             QStringLiteral("el archivo «%1» es demasiado grande para ser una imagen (%2 MB)")

@@ -6,6 +6,8 @@
 
 namespace tamiro {
 
+class ContentFile;
+
 // What the program takes as a picture: at most 8192 pixels a side and 16 M
 // pixels in all, from a file of at most 64 MB. A progressive JPEG is decoded
 // once per scan over the whole picture, and encoders write about ten scans.
@@ -30,5 +32,7 @@ bool tooLargePicture(QSize size);
 // after. Throws
 // PlatformError naming the file.
 QByteArray readPictureFile(const QString& file);
+// The same for a file the caller has already opened.
+QByteArray readPictureFile(ContentFile& input);
 
 } // namespace tamiro

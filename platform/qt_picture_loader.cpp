@@ -89,7 +89,7 @@ Picture QtPictureLoader::decode(const QByteArray& data, const QString& shownName
     if (const QSize size = reader.size(); tooLargePicture(size))
         refusePictureSize(shownName, size);
     QImage image = reader.read();
-    if (image.isNull() || image.width() > kMaxSide || image.height() > kMaxSide)
+    if (image.isNull() || image.width() > kMaxPictureSide || image.height() > kMaxPictureSide)
         throw PlatformError(QStringLiteral("el archivo «%1» no es una imagen válida: %2")
                                 .arg(shownName, readerProblem(reader.error())));
     // An icon file describes pictures of at most 256 x 256 pixels; a larger
@@ -111,19 +111,17 @@ Picture QtPictureLoader::decode(const QByteArray& data, const QString& shownName
 
 Picture QtPictureLoader::load(const QString& path) {
     const QString file = files_.resolve(path);
-    qint64 size = 0, modified = 0;
-    {
-        const ContentFile input(file);
-        size = input.size();
-        modified = input.modified();
-    }
+    // Opened once: its stamp finds a picture already decoded, and otherwise
+    // the same descriptor is read.
+    ContentFile input(file);
+    const qint64 size = input.size(), modified = input.modified();
     for (auto kept = kept_.begin(); kept != kept_.end(); ++kept) {
         if (kept->file == file && kept->size == size && kept->modified == modified) {
             kept_.splice(kept_.begin(), kept_, kept);
             return kept_.front().picture;
         }
     }
-    Picture picture = decode(readPictureFile(file), file);
+    Picture picture = decode(readPictureFile(input), file);
     ++decodes_;
     kept_.push_front({file, size, modified, picture});
     if (kept_.size() > kKeptPictures)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/picture_file.h"
 #include "platform/services.h"
 
 #include <QByteArray>
@@ -18,11 +17,6 @@ public:
 
     Picture load(const QString& path) override;
     Picture builtIn(const QString& name) override;
-
-    // Pictures larger than this are refused with a message, not decoded
-    // (see picture_file.h).
-    static constexpr int kMaxSide = kMaxPictureSide;
-    static constexpr qint64 kMaxPixels = kMaxPicturePixels;
 
     std::uint64_t decodes() const { return decodes_; }
 
