@@ -77,5 +77,5 @@ stop_test_services() {
     kill -TERM "$test_cupsd" 2>/dev/null && wait "$test_cupsd" 2>/dev/null
   fi
   [ -n "$test_cups" ] && rm -rf "$test_cups"
-  return 0
+  test_cupsd="" test_cups=""
 }

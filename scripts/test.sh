@@ -9,11 +9,17 @@ cd "$(dirname "$0")/.."
 ./scripts/build.sh
 
 source ./scripts/test-services.sh
+printers=$(machine_printers)
 trap stop_test_services EXIT
-# The machine's own printers as they are now; a test finds them so afterwards.
-export TAMIRO_MACHINE_PRINTERS=$PWD/build/machine-printers
-machine_printers >"$TAMIRO_MACHINE_PRINTERS"
 start_test_services
 
-cd build
-ctest --output-on-failure -j2 "$@"
+status=0
+(cd build && ctest --output-on-failure -j2 "$@") || status=$?
+stop_test_services
+# Last, a check that the tests left the machine's own printers as they were.
+if [ "$(machine_printers)" != "$printers" ]; then
+  echo "FAILED: the tests changed the machine's printers:" >&2
+  diff <(printf '%s\n' "$printers") <(machine_printers) >&2
+  status=1
+fi
+exit $status
