@@ -84,10 +84,25 @@ class Session:
         self.env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=str(home),
                         XDG_RUNTIME_DIR=str(home), PULSE_SERVER="unix:/nonexistent")
         home.mkdir(0o700)
-        if desktop == "weston":  # natively, as Qt does whenever WAYLAND_DISPLAY is set
-            self.wayland()
+        self.wayland = desktop == "weston"
+        if self.wayland:  # natively, as Qt does whenever WAYLAND_DISPLAY is set
+            self.env.update(WAYLAND_DISPLAY="wayland-tamiro", XDG_SESSION_TYPE="wayland",
+                            QT_QPA_PLATFORM="", DISPLAY="")
+            (home / "weston.ini").write_text(WESTON)  # its panel magenta
+            self.spawn("weston", "--backend=headless-backend.so", "--use-pixman", "--debug",
+                       "--width=%d" % size[0], "--height=%d" % size[1],
+                       "--socket=wayland-tamiro", "--config=%s" % (home / "weston.ini"))
+            rows = lambda shot: shot and next(y for y in range(shot.height)
+                                              if shot.getpixel((1, y)) != (255, 0, 255))
+            self.panel = (0, 0, size[0], wait_until(lambda: rows(self.grab()), 20))
         else:
-            self.x_server()
+            read, write = os.pipe()  # the server picks a free display and says which when ready
+            self.spawn("Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % size,
+                       "-nolisten", "tcp", "-noreset", pass_fds=[write])
+            os.close(write)
+            with os.fdopen(read) as said:
+                self.env["DISPLAY"] = ":" + said.readline().strip()
+            assert self.env["DISPLAY"] != ":", "Xvfb did not start"
         if sound:  # a PulseAudio server of its own, playing into a null sink named rec
             self.env["PULSE_SERVER"] = "unix:%s" % (self.home / "pulse-socket")
             self.spawn("pulseaudio", "-n", "--exit-idle-time=-1", "--disable-shm=true", "-L",
@@ -109,35 +124,11 @@ class Session:
             self.spawn("xfwm4", "--compositor=off")
             self.spawn("xfce4-panel", env=dict(self.env, XFCE_PANEL_MIGRATE_DEFAULT="1"))
             self.panel = wait_until(lambda: self.top_panel("xfce4-panel"), 20)
-        assert desktop in (None, "weston") or self.panel, "the panel did not appear"
+        assert desktop is None or self.panel and self.panel[3], "the panel did not appear"
         self.process = self.start()
-        if not self.wayland_display:
+        if not self.wayland:
             self.window = wait_until(self.find_window, 20)
             assert self.window, "the window did not appear"
-
-    def x_server(self):
-        self.wayland_display = None
-        read, write = os.pipe()  # the server picks a free display and says which when ready
-        self.spawn("Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % self.size,
-                   "-nolisten", "tcp", "-noreset", pass_fds=[write])
-        os.close(write)
-        with os.fdopen(read) as said:
-            self.env["DISPLAY"] = ":" + said.readline().strip()
-        assert self.env["DISPLAY"] != ":", "Xvfb did not start"
-
-    def wayland(self):
-        """weston's headless output with its desktop shell, whose panel is magenta."""
-        self.wayland_display = self.env["WAYLAND_DISPLAY"] = "wayland-tamiro"
-        for name in ("QT_QPA_PLATFORM", "DISPLAY"):
-            self.env.pop(name, None)
-        (self.home / "weston.ini").write_text(WESTON)
-        self.spawn("weston", "--backend=headless-backend.so", "--use-pixman", "--debug",
-                   "--width=%d" % self.size[0], "--height=%d" % self.size[1],
-                   "--socket=" + self.wayland_display, "--config=%s" % (self.home / "weston.ini"))
-        rows = lambda shot: shot and next(y for y in range(shot.height)
-                                          if shot.getpixel((1, y)) != (255, 0, 255))
-        self.panel = (0, 0, self.size[0], wait_until(lambda: rows(self.grab()), 20))
-        assert self.panel[3], "weston's panel did not appear"
 
     def start(self):
         """The program, as a user starts it; its Wayland protocol messages logged."""
@@ -191,7 +182,7 @@ class Session:
 
     def grab(self):
         """The whole screen: X's, or weston's own screenshot of its output."""
-        if not self.wayland_display:
+        if not self.wayland:
             return ImageGrab.grab(xdisplay=self.env["DISPLAY"]).convert("RGB")
         self.run("weston-screenshooter", cwd=self.home)
         shots = glob.glob(str(self.home / "wayland-screenshot-*.png"))

