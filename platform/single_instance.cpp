@@ -45,7 +45,11 @@ SingleInstance::SingleInstance() {
                 other->deleteLater();
             emit startedAgain();
         });
-        server_.listen(place);
+        // Unheard, later starts would end without a window: they run as copies instead.
+        if (!server_.listen(place)) {
+            ::close(lock_);
+            lock_ = -1;
+        }
         return;
     }
     runs_ = false;

@@ -9,7 +9,8 @@ namespace tamiro {
 // start holds a lock in the user's runtime folder for its whole life and
 // listens on a socket beside it; a later start, even one at the same instant,
 // finds the lock taken, tells the running copy through the socket and ends.
-// Where there is no runtime folder to lock in, every copy runs.
+// Where there is no runtime folder to lock in or no socket to listen on, every
+// copy runs.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
