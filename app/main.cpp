@@ -2,6 +2,7 @@
 #include "platform/event_sound_player.h"
 #include "platform/qt_picture_loader.h"
 #include "platform/qt_services.h"
+#include "platform/single_instance.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -12,6 +13,11 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tamiro"));
+    // The desktop entry's name: a Wayland shell matches the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tamiro.Tamiro"));
+    tamiro::SingleInstance instance;
+    if (!instance.runs())
+        return 0; // the running copy comes to the front instead
 
     // Qt's own texts (buttons of message boxes, errors) in Spanish.
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
@@ -30,6 +36,8 @@ int main(int argc, char** argv) {
     tamiro::Form1 form({files, pictures, sound, printer, messages, screen});
     messages.setParent(&form);
     QObject::connect(&form, &tamiro::Form1::ended, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&instance, &tamiro::SingleInstance::startedAgain, &form,
+                     &tamiro::Form1::showOnScreen);
     form.Form_Load();
     form.showOnScreen();
     return QApplication::exec();

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -66,7 +67,9 @@ int main(int argc, char** argv) {
     const tamiro::Review review = tamiro::reviewContent(files, pictures);
     const int status = review.passes() ? 0 : 1;
     if (!text) {
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.tamiro.Tamiro.Revisar"));
         tamiro::ReportWindow report(review, folder);
+        report.setWindowIcon(QIcon(pictures.builtIn(QStringLiteral("I1.ico")).pixmap()));
         report.show();
         QApplication::exec();
         return status;

@@ -1,7 +1,10 @@
-"""The fixture tamiro(size, window_manager, sound, printer_switch, prepare) runs
-the built program as a user would: on a copy of its content, in an X server of
-its own, driven with xdotool and its screen read back with Pillow."""
+"""The fixture tamiro(size, desktop, sound, printer_switch, prepare) runs the
+built program as a user would: on a copy of its content, on a desktop of its own
+(a bare X server, openbox with a tint2 panel, xfwm4 with the Xfce panels, or the
+weston Wayland compositor), driven with xdotool and its screen read back with
+Pillow."""
 
+import glob
 import math
 import os
 import re
@@ -10,11 +13,12 @@ import subprocess
 import time
 
 import pytest
-from PIL import ImageChops, ImageGrab
+from PIL import Image, ImageChops, ImageGrab
 
 CONTENT = {"dibujos", "animados", "medida", "punteros", "fondo.gif", "sonido1.wav",
-           "sonido2.wav", "impresora.txt", "tamiro"}
-PANEL = "panel_position = top center horizontal\npanel_size = 100% 30\npanel_items = T\n"
+           "sonido2.wav", "impresora.txt", "tamiro", "tamiro-revisar"}
+TINT2 = "panel_position = top center horizontal\npanel_size = 100% 30\npanel_items = T\n"
+WESTON = "[core]\nidle-time=0\n[shell]\nlocking=false\npanel-color=0xffff00ff\n"  # magenta
 
 
 def pytest_addoption(parser):
@@ -71,43 +75,74 @@ def wait_until(check, timeout=10.0, interval=0.1):
 
 
 class Session:
-    """The program on a copy of its content (folder) in an X server of its own."""
+    """The program on a copy of its content (folder) on a desktop of its own."""
 
-    def __init__(self, home, folder, size, started, window_manager, sound):
+    def __init__(self, home, folder, size, started, desktop, sound):
         started.append(self)  # stopped after the test, however far it got
         self.home, self.folder, self.size, self.processes = home, folder, size, []
-        self.layout = layout(*size)
+        self.layout, self.window, self.panel = layout(*size), None, None
         self.env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=str(home),
                         XDG_RUNTIME_DIR=str(home), PULSE_SERVER="unix:/nonexistent")
         home.mkdir(0o700)
-        read, write = os.pipe()  # the server picks a free display and says which when ready
-        self.spawn("Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % size,
-                   "-nolisten", "tcp", "-noreset", pass_fds=[write])
-        os.close(write)
-        with os.fdopen(read) as said:
-            self.env["DISPLAY"] = ":" + said.readline().strip()
-        assert self.env["DISPLAY"] != ":", "Xvfb did not start"
+        self.wayland = desktop == "weston"
+        if self.wayland:  # natively, as Qt does whenever WAYLAND_DISPLAY is set
+            self.env.update(WAYLAND_DISPLAY="wayland-tamiro", XDG_SESSION_TYPE="wayland",
+                            QT_QPA_PLATFORM="", DISPLAY="")
+            (home / "weston.ini").write_text(WESTON)  # its panel magenta
+            self.spawn("weston", "--backend=headless-backend.so", "--use-pixman", "--debug",
+                       "--width=%d" % size[0], "--height=%d" % size[1],
+                       "--socket=wayland-tamiro", "--config=%s" % (home / "weston.ini"))
+            rows = lambda shot: shot and next(y for y in range(shot.height)
+                                              if shot.getpixel((1, y)) != (255, 0, 255))
+            self.panel = (0, 0, size[0], wait_until(lambda: rows(self.grab()), 20))
+        else:
+            read, write = os.pipe()  # the server picks a free display and says which when ready
+            self.spawn("Xvfb", "-displayfd", str(write), "-screen", "0", "%dx%dx24" % size,
+                       "-nolisten", "tcp", "-noreset", pass_fds=[write])
+            os.close(write)
+            with os.fdopen(read) as said:
+                self.env["DISPLAY"] = ":" + said.readline().strip()
+            assert self.env["DISPLAY"] != ":", "Xvfb did not start"
         if sound:  # a PulseAudio server of its own, playing into a null sink named rec
             self.env["PULSE_SERVER"] = "unix:%s" % (self.home / "pulse-socket")
             self.spawn("pulseaudio", "-n", "--exit-idle-time=-1", "--disable-shm=true", "-L",
                        "module-null-sink sink_name=rec", "-L", "module-native-protocol-unix "
                        "auth-anonymous=1 socket=%s" % (self.home / "pulse-socket"))
             assert wait_until(lambda: not self.run("pactl", "info").returncode), "no PulseAudio"
-        if window_manager:
-            (self.home / "tint2rc").write_text(PANEL)
+        if desktop == "openbox":
+            (self.home / "tint2rc").write_text(TINT2)
             self.spawn("openbox", "--sm-disable")
             assert wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run(
                 "xprop", "-root").stdout), "openbox did not start"
             self.spawn("tint2", "-c", str(self.home / "tint2rc"))
-            self.panel = wait_until(lambda: self.xdotool("search", "--onlyvisible", "--class",
-                                                         "tint2").split())
-            assert self.panel, "the tint2 panel did not appear"
-        self.process = self.spawn(str(self.folder / "tamiro"), cwd=self.home)
-        self.window = wait_until(self.find_window, 20)
-        assert self.window, "the window did not appear"
+            self.panel = wait_until(lambda: self.top_panel("tint2"))
+        elif desktop == "xfce":  # its panels as they come the first time, over a session bus
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=%s" % (self.home / "bus")
+            self.spawn("dbus-daemon", "--session", "--nofork", "--nopidfile",
+                       "--address=" + self.env["DBUS_SESSION_BUS_ADDRESS"])
+            assert wait_until(lambda: (self.home / "bus").exists()), "no session bus"
+            self.spawn("xfwm4", "--compositor=off")
+            self.spawn("xfce4-panel", env=dict(self.env, XFCE_PANEL_MIGRATE_DEFAULT="1"))
+            self.panel = wait_until(lambda: self.top_panel("xfce4-panel"), 20)
+        assert desktop is None or self.panel and self.panel[3], "the panel did not appear"
+        self.process = self.start()
+        if not self.wayland:
+            self.window = wait_until(self.find_window, 20)
+            assert self.window, "the window did not appear"
 
-    def run(self, *args):
-        return subprocess.run(args, env=self.env, capture_output=True, text=True)
+    def start(self):
+        """The program, as a user starts it; its Wayland protocol messages logged."""
+        return self.spawn(str(self.folder / "tamiro"), cwd=self.home,
+                          env=dict(self.env, WAYLAND_DEBUG="client"))
+
+    def top_panel(self, name):
+        """(x, y, width, height) of the widest of the panel's windows at the top, if any."""
+        found = self.xdotool("search", "--onlyvisible", "--class", name).split()
+        at_top = [g for g in map(self.geometry, found) if g[1:2] == (0,)]
+        return max(at_top, key=lambda g: g[2]) if at_top else None
+
+    def run(self, *args, **options):
+        return subprocess.run(args, env=self.env, capture_output=True, text=True, **options)
 
     def spawn(self, *args, **options):
         """Starts a program, its output logged as NAME.log in home."""
@@ -145,10 +180,18 @@ class Session:
         self.xdotool(*args, "sleep", str(pause), "mouseup", "1", "mousemove", "1",
                      str(self.size[1] // 2))
 
+    def grab(self):
+        """The whole screen: X's, or weston's own screenshot of its output."""
+        if not self.wayland:
+            return ImageGrab.grab(xdisplay=self.env["DISPLAY"]).convert("RGB")
+        self.run("weston-screenshooter", cwd=self.home)
+        shots = glob.glob(str(self.home / "wayland-screenshot-*.png"))
+        return Image.open(max(shots, key=os.path.getmtime)).convert("RGB") if shots else None
+
     def screen_until(self, check, timeout=10):
         """The first screenshot where check(image) finds nothing wrong (an empty list)."""
         deadline = time.monotonic() + timeout
-        while wrong := check(shot := ImageGrab.grab(xdisplay=self.env["DISPLAY"]).convert("RGB")):
+        while wrong := check(shot := self.grab()):
             if time.monotonic() > deadline:
                 shot.save(self.home / "screen.png")
                 pytest.fail("%s (see %s)" % ("; ".join(wrong), self.home / "screen.png"))
@@ -162,8 +205,7 @@ def tamiro(tmp_path, pytestconfig):
     prepare(folder) may change first."""
     source, started = os.path.dirname(os.path.realpath(pytestconfig.getoption("program"))), []
 
-    def start(size=(1024, 768), window_manager=False, sound=False, printer_switch=None,
-              prepare=None):
+    def start(size=(1024, 768), desktop=None, sound=False, printer_switch=None, prepare=None):
         folder = tmp_path / "app"
         shutil.copytree(source, folder, ignore=lambda at, names: set(names) - CONTENT
                         if at == source else ())
@@ -171,7 +213,7 @@ def tamiro(tmp_path, pytestconfig):
             (folder / "impresora.txt").write_bytes(printer_switch.encode() + b"\r\n")
         if prepare:
             prepare(folder)
-        return Session(tmp_path / "home", folder, size, started, window_manager, sound)
+        return Session(tmp_path / "home", folder, size, started, desktop, sound)
 
     yield start
     for session in started:

@@ -1,7 +1,9 @@
-"""What only a real X server, window manager and printer show (the rules: tests/)."""
+"""What only real desktops (X servers with window managers and panels, a Wayland
+compositor) and a real printer show (the rules: tests/)."""
 
 import glob
 import os
+import re
 import subprocess
 import time
 
@@ -22,30 +24,80 @@ def ring_background(mask, rect, offset):
         outer.width * outer.height - inner.width * inner.height)
 
 
-@pytest.mark.parametrize("size", [(1024, 768), (1920, 1080)], ids=["1024x768", "1920x1080"])
-def test_start_and_end_under_a_window_manager_with_a_top_panel(tamiro, size):
-    session = tamiro(size, window_manager=True)
-    panel = session.geometry(session.panel[0])
-    assert (panel[1], panel[3]) == (0, 30), "no panel at the top: %s" % (panel,)
-    assert session.geometry(session.window) == (0, 0, *size)
-    tile, background = Image.open(session.folder / "fondo.gif"), Image.new("RGB", size)
-    for x in range(0, size[0], tile.width):
-        for y in range(0, size[1], tile.height):
+def misplaced(session):
+    """A check(shot) that the program covers the screen, its panel too, with the background
+    tiled from the corner and each button of the bar where the layout puts it."""
+    tile, background = Image.open(session.folder / "fondo.gif"), Image.new("RGB", session.size)
+    for x in range(0, session.size[0], tile.width):
+        for y in range(0, session.size[1], tile.height):
             background.paste(tile, (x, y))
 
-    def misplaced(shot):
+    def check(shot):
         shown = matching(shot, background, 8)  # where the background shows
         wrong = [name for name, (x, y, w, h) in session.layout.items()
                  if ring_background(shown, (x, y, w, h), 1) < 0.8
                  or ring_background(shown, (x, y, w, h), 0) > 0.2
                  or len(shot.crop((x + 3, y + 3, x + w - 3, y + h - 3)).getcolors(9) or "...") < 3]
-        if shown.crop((0, 0, size[0], 30)).histogram()[255] < 0.95 * size[0] * 30:
+        x, y, w, h = session.panel
+        if shown.crop((x, y, x + w, y + h)).histogram()[255] < 0.95 * w * h:
             wrong.append("the panel shows over the window")
         return wrong
+    return check
 
-    session.screen_until(misplaced).save(session.home.parent / "start.png")
+
+@pytest.mark.parametrize("size", [(1024, 768), (1920, 1080)], ids=["1024x768", "1920x1080"])
+@pytest.mark.parametrize("desktop", ["openbox", "xfce"])
+def test_full_screen_under_a_window_manager_with_a_top_panel(tamiro, desktop, size):
+    session = tamiro(size, desktop)
+    # What the window manager itself holds, as a panel or a pager reads it: a borderless
+    # window as big as the screen is not the same (xfwm4 puts one below its panel).
+    assert "_NET_WM_STATE_FULLSCREEN" in session.run("xprop", "-id", session.window,
+                                                     "_NET_WM_STATE").stdout
+    session.screen_until(misplaced(session)).save(session.home.parent / "start.png")
     session.click("Command2")
     assert session.process.wait(timeout=3) == 0
+
+
+def test_natively_on_wayland_named_after_its_desktop_entry_over_the_whole_output(tamiro):
+    session = tamiro(desktop="weston")
+    said = lambda: (session.home / "tamiro.log").read_text()
+    assert wait_until(lambda: "create_buffer" in said(), 20), "no window drawn"
+    assert '.set_app_id("org.tamiro.Tamiro")' in said()
+    # The compositor gives the window the whole output, as it does a full-screen one.
+    assert re.search(r"xdg_toplevel@\d+\.configure\(1024, 768, ", said()), said()
+    session.screen_until(misplaced(session)).save(session.home.parent / "wayland.png")
+
+
+@pytest.mark.parametrize("desktop, hide", [("openbox", "cover"), ("xfce", "minimise")])
+def test_a_second_start_brings_the_running_copy_to_the_front_and_ends(tamiro, desktop, hide):
+    session = tamiro(desktop=desktop)
+    if hide == "cover":
+        session.spawn("xmessage", "-geometry", "400x200+100+100", "Tapa")
+    else:  # as a click on its button in the panel's task list does
+        session.xdotool("windowminimize", "--sync", session.window)
+    stacking = lambda: session.run("xprop", "-root", "_NET_CLIENT_LIST_STACKING").stdout.split()
+    front = lambda: session.xdotool("getactivewindow").strip() == session.window and int(
+        stacking()[-1], 16) == int(session.window)
+    assert wait_until(lambda: not front()), "still in front"
+    again = [session.start(), session.start()]  # at the same instant, as a double click
+    assert [process.wait(15) for process in again] == [0, 0] and session.process.poll() is None
+    assert wait_until(front), "the running copy stays behind"
+    # With no copy running, of two started at the same instant one ends and one shows.
+    session.click("Command2")
+    assert session.process.wait(5) == 0
+    pair = [session.start(), session.start()]
+    assert wait_until(lambda: [p.poll() for p in pair].count(None) == 1, 15), "not one copy"
+    session.process = next(p for p in pair if p.poll() is None)
+    assert wait_until(session.find_window, 20) and [p.poll() for p in pair].count(0) == 1
+
+
+def test_the_checker_window_carries_the_program_icon(tamiro):
+    session = tamiro(desktop="openbox")
+    pid = str(session.spawn(str(session.folder / "tamiro-revisar"), "--ventana").pid)
+    checker = wait_until(lambda: session.xdotool("search", "--onlyvisible", "--pid", pid), 20)
+    icons = [session.run("xprop", "-id", w, "_NET_WM_ICON").stdout.partition("=")[2]
+             for w in (session.window, checker.split()[0])]
+    assert "Icon (32 x 32)" in icons[0] and icons[1] == icons[0], icons
 
 
 def first_drawing(tamiro):

@@ -7,12 +7,14 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev clang-format libxcb1-dev
-  # running: Qt's image and print plugins, the sound server backend of libcanberra
-  libqt6svg6 qt6-qpa-plugins libcanberra-pulse
-  # tests: a real X server, a window manager with a panel, sound device and printer
+  # running: Qt's image, print and Wayland plugins, the sound server backend of libcanberra
+  libqt6svg6 qt6-qpa-plugins qt6-wayland libcanberra-pulse
+  # tests: a real X server, two window managers with panels, a Wayland compositor,
+  # sound device and printer
   xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils ghostscript
   python3 python3-pytest python3-pil python3-numpy openbox tint2
+  xfwm4 xfce4-panel dbus-daemon weston
   # packaging: the .deb, Debian's checks of it, its desktop entries and metadata,
   # and the minimal Debian 12 it is installed into
   dpkg-dev file lintian appstream desktop-file-utils debootstrap

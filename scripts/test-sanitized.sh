@@ -10,10 +10,6 @@ cd "$(dirname "$0")/.."
 build=build-asan
 BUILD_DIR=$build BUILD_TYPE=Debug ./scripts/build.sh -DTAMIRO_SANITIZE=ON -DTAMIRO_BENCHMARKS=OFF
 
-source ./scripts/test-services.sh
-trap stop_test_services EXIT
-start_test_services
-
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0"

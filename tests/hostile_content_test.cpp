@@ -1,6 +1,6 @@
 // Hostile and careless content: entries that are no file at all or promise
-// far more than they hold, a drawing taller than the window, and random
-// events on a damaged copy of the sample content.
+// far more than they hold, and random events on a damaged copy of the sample
+// content.
 
 #include "platform/event_sound_player.h"
 #include "support/form_fixture.h"
@@ -9,8 +9,6 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QMouseEvent>
-#include <QSignalSpy>
-#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -131,27 +129,6 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
             const QString stem = content.path(kPlaces[place]).section(u'.', 0, -2);
             EXPECT_EQ(place < 5, !shown.filter(stem).isEmpty()) << qPrintable(shown.join('\n'));
         }
-}
-
-// A drawing taller than the band above the bar keeps its height; the buttons
-// of the bar still stand above it and take the clicks.
-using TallDrawing = FormTest;
-TEST_F(TallDrawing, LeavesEveryBarButtonClickable) {
-    content.basics();
-    content.drawing(1, 1, 600, 1000);
-    startedForm().resize(1024, 768);
-    form->show();
-    form->command4_Click();
-    ASSERT_GT(form->Picture1->geometry().bottom(), form->Command3->geometry().top());
-    QSignalSpy ended(form.get(), &Form1::ended);
-    const auto bar = form->findChildren<QAbstractButton*>();
-    ASSERT_EQ(16, bar.size());
-    for (QAbstractButton* button : bar) {
-        QSignalSpy clicked(button, &QAbstractButton::clicked);
-        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, button->geometry().center());
-        EXPECT_EQ(1, clicked.size()) << qPrintable(button->accessibleName());
-    }
-    EXPECT_EQ(1, ended.size()) << "the end button ends the program";
 }
 
 // TAMIRO_ROBUSTNESS_EVENTS sets the number of events (20000 by default),

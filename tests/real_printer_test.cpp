@@ -1,11 +1,13 @@
-// Printing on real CUPS queues with the PDF backend (a PDF per document in TAMIRO_PDF_DIR):
-// the default queue that scripts/test.sh makes, and one made here with margins.
+// Printing on real CUPS queues of the tests' own scheduler (a PDF per document in
+// TAMIRO_PDF_DIR): the default queue that scripts/test.sh makes, and one made here
+// with margins.
 
 #include "platform/qt_services.h"
 #include "support/form_fixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QThread>
@@ -46,8 +48,11 @@ TEST_F(RealPrinter, EachClickPrintsOnePageWithTheDrawingAtThePrintableCorner) {
     ASSERT_TRUE(pdfs.exists()) << "scripts/test.sh sets TAMIRO_PDF_DIR";
     // The printable area of the default page size, "left bottom right top" in
     // points from the paper's bottom-left corner: "*ImageableArea A4/A4: "0 0 595 842"".
+    // The scheduler keeps its queues' PPDs beside its socket, in ppd/.
     const QString first = QPrinterInfo::defaultPrinter().printerName();
-    QString ppd = run("cat", {"/etc/cups/ppd/" + first + ".ppd"});
+    QString ppd = run(
+        "cat",
+        {QFileInfo(qEnvironmentVariable("CUPS_SERVER")).dir().filePath("ppd/" + first + ".ppd")});
     const QString size = ppd.section("\n*DefaultPageSize: ", 1).section('\n', 0, 0).trimmed();
     const QStringList area =
         ppd.section("\n*ImageableArea " + size + '/', 1).section('"', 1, 1).split(' ');
@@ -86,7 +91,6 @@ TEST_F(RealPrinter, EachClickPrintsOnePageWithTheDrawingAtThePrintableCorner) {
             EXPECT_NEAR(ink.value(3).toDouble() - ink.value(1).toDouble(), 330, 1);
         }
     }
-    run("lpadmin", {"-x", "TamiroMargins"});
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
 }
 
