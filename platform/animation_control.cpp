@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QMovie>
 #include <QPainter>
+#include <QScreen>
 
 namespace tamiro {
 
@@ -26,26 +27,45 @@ void AnimationControl::setBackColor(const QColor& colour) {
     update();
 }
 
+// The frames are decoded once, already shrunk to the rectangle, and played
+// from memory after the first round; an animation too long for that budget
+// decodes each frame as it comes.
+constexpr qint64 kKeptFrameBytes = 16 * 1024 * 1024;
+
 void AnimationControl::setAnimationFile(const QString& path) {
     file_ = path;
+    problem_.clear();
     movie_.reset();
     update();
     if (!path.contains(u'\\') && !path.contains(u'/'))
         return;
-    // Read once and checked like every picture; the movie plays the bytes.
-    QByteArray bytes;
+    // Read once and checked like every picture, and against the screen.
+    Animation animation;
     try {
-        bytes = readPictureFile(files_.resolve(path));
-    } catch (const PlatformError&) {
+        animation = readAnimationFile(files_.resolve(path), screen()->size());
+    } catch (const PlatformError& error) {
+        problem_ = error.description();
         return;
     }
     auto movie = std::make_unique<QMovie>();
     auto* buffer = new QBuffer(movie.get());
-    buffer->setData(bytes);
+    buffer->setData(animation.bytes);
     buffer->open(QIODevice::ReadOnly);
+    movie->setFormat("gif");
     movie->setDevice(buffer);
-    if (!movie->isValid())
+    QSize shown = animation.size;
+    if (shown.width() > width() || shown.height() > height()) {
+        shown.scale(size(), Qt::KeepAspectRatio);
+        movie->setScaledSize(shown.expandedTo(QSize(1, 1)));
+    }
+    if (qint64(animation.frames) * shown.width() * shown.height() * 4 <= kKeptFrameBytes)
+        movie->setCacheMode(QMovie::CacheAll);
+    if (!movie->isValid()) {
+        problem_ = QStringLiteral("el archivo «%1» no es una imagen válida: sus datos están "
+                                  "dañados o incompletos")
+                       .arg(files_.resolve(path));
         return;
+    }
     connect(movie.get(), &QMovie::updated, this, [this] { update(); });
     movie_ = std::move(movie);
     movie_->start();
@@ -64,16 +84,17 @@ void AnimationControl::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), backColor());
     if (!movie_)
         return;
-    const QImage frame = movie_->currentImage();
+    const QPixmap frame = movie_->currentPixmap();
     if (frame.isNull())
         return;
-    // Shown at its own size, centred; a larger one is shrunk to fit.
+    // Shown at its own size, centred; a larger one is shrunk to fit (the
+    // frames already are, unless the control has grown smaller since).
     QSize size = frame.size();
     if (size.width() > width() || size.height() > height())
         size.scale(this->size(), Qt::KeepAspectRatio);
     const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, frame);
+    painter.drawPixmap(target, frame);
 }
 
 } // namespace tamiro

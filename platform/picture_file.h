@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -24,15 +25,49 @@ bool tooLargePicture(QSize size);
 // Throws PlatformError saying that the icon in `file` is damaged, being
 // larger than an icon can be.
 [[noreturn]] void refuseIconSize(const QString& file, QSize size);
+// Throws PlatformError saying that `file` is no valid picture, and why.
+[[noreturn]] void refuseDamaged(const QString& file, const QString& problem);
+
+// The formats the program reads, told by a file's first bytes alone: never by
+// its name, and never by asking every decoder whether it recognises it.
+enum class PictureFormat { None, Gif, Jpeg, Bitmap, Icon };
+PictureFormat pictureFormat(const QByteArray& bytes);
+// The name of the one Qt reader that decodes it.
+QByteArray readerFormat(PictureFormat format);
 
 // The bytes of a picture file on disk, checked before decoding: a file that
-// is no ordinary file, one larger than kMaxPictureFileBytes, and one whose
-// header promises more pixels than allowed are refused before they are read
-// whole; a GIF frame or an icon too large, or a JPEG with too many scans,
-// after. Throws
-// PlatformError naming the file.
+// is no ordinary file, one larger than kMaxPictureFileBytes, one in another
+// format, and one whose header promises more pixels than allowed are refused
+// before they are read whole; a GIF frame or an icon too large, or a JPEG with
+// too many scans, after. Throws PlatformError naming the file.
 QByteArray readPictureFile(const QString& file);
 // The same for a file the caller has already opened.
 QByteArray readPictureFile(ContentFile& input);
+
+// Decodes the bytes of `file`, each format by its own reader alone, as the
+// header names it: a name ending in .ico asks for an icon, any other for a
+// GIF, a JPEG or a bitmap. Converted to the screen's formats; throws
+// PlatformError naming the file.
+QImage decodePicture(const QByteArray& data, const QString& file);
+
+// Qt ignores the transparency mask of icons with 24 bits per pixel; this
+// applies it from the file's own bytes. Other icons are returned unchanged.
+QImage withIconMask(QImage image, const QByteArray& iconFile);
+
+// An icon file as its decoder gets it: every PNG picture inside is cut down to
+// the chunks that make its pixels, so that no text or colour profile is ever
+// inflated. Other files come back unchanged.
+QByteArray iconWithPlainPngs(const QByteArray& icon);
+
+// An animation ready to play: a GIF file no larger than `screen`, counting
+// its logical screen and every frame, with the number of its frames.
+struct Animation {
+    QByteArray bytes;
+    QSize size;
+    int frames = 0;
+};
+// Reads and checks it like any picture; throws PlatformError naming the
+// file for what is no GIF or is larger than the screen.
+Animation readAnimationFile(const QString& file, QSize screen);
 
 } // namespace tamiro
