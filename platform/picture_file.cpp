@@ -168,6 +168,17 @@ QString readerProblem(QImageReader::ImageReaderError error) {
     }
 }
 
+// A name ending in .ico asks for an icon, any other for a GIF, a JPEG or a
+// bitmap.
+void refuseUnwanted(const QString& file, PictureFormat format) {
+    if (file.endsWith(u".ico", Qt::CaseInsensitive)) {
+        if (format != PictureFormat::Icon)
+            refuseDamaged(file, QStringLiteral("no es un icono"));
+    } else if (format == PictureFormat::None || format == PictureFormat::Icon) {
+        refuseDamaged(file, QStringLiteral("no es una imagen GIF, JPEG ni BMP"));
+    }
+}
+
 } // namespace
 
 PictureFormat pictureFormat(const QByteArray& bytes) {
@@ -240,8 +251,7 @@ QByteArray readPictureFile(ContentFile& input) {
                 .arg(input.size() / (1024 * 1024)));
     QByteArray data;
     input.readInto(data, kHeaderBytes);
-    if (pictureFormat(data) == PictureFormat::None)
-        refuseDamaged(file, QStringLiteral("no es una imagen GIF, JPEG, BMP ni un icono"));
+    refuseUnwanted(file, pictureFormat(data));
     for (const QSize size : {gifLayout(data).largest, headerSize(data)})
         if (tooLargePicture(size))
             refusePictureSize(file, size);
@@ -301,12 +311,7 @@ QImage withIconMask(QImage image, const QByteArray& data) {
 // icon mask.
 QImage decodePicture(const QByteArray& data, const QString& shownName) {
     const PictureFormat format = pictureFormat(data);
-    if (shownName.endsWith(u".ico", Qt::CaseInsensitive)) {
-        if (format != PictureFormat::Icon)
-            refuseDamaged(shownName, QStringLiteral("no es un icono"));
-    } else if (format == PictureFormat::None || format == PictureFormat::Icon) {
-        refuseDamaged(shownName, QStringLiteral("no es una imagen GIF, JPEG ni BMP"));
-    }
+    refuseUnwanted(shownName, format);
     QBuffer buffer;
     buffer.setData(format == PictureFormat::Icon ? iconWithPlainPngs(data) : data);
     buffer.open(QIODevice::ReadOnly);
@@ -333,7 +338,8 @@ QImage decodePicture(const QByteArray& data, const QString& shownName) {
 }
 
 Animation readAnimationFile(const QString& file, QSize screen) {
-    Animation animation{readPictureFile(file)};
+    Animation animation;
+    animation.bytes = readPictureFile(file);
     if (pictureFormat(animation.bytes) != PictureFormat::Gif)
         refuseDamaged(file, QStringLiteral("no es una animación GIF"));
     const GifLayout layout = gifLayout(animation.bytes);
