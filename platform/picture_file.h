@@ -9,11 +9,15 @@ namespace tamiro {
 
 class ContentFile;
 
-// What the program takes as a picture: at most 8192 pixels a side and 16 M
-// pixels in all, from a file of at most 64 MB. A progressive JPEG is decoded
-// once per scan over the whole picture, and encoders write about ten scans.
+// What the program takes as a picture: at most 8192 pixels a side and 4 M
+// pixels in all (16 MB decoded, 2048 x 2048 or 4096 x 1024), from a file of at
+// most 64 MB. The window holds a background, a brush and a drawing with its
+// surface and its uncoloured variant, besides the pictures kept for speed; at
+// this size all of them together stay under 300 MB. A progressive JPEG is
+// decoded once per scan over the whole picture, and encoders write about ten
+// scans.
 constexpr int kMaxPictureSide = 8192;
-constexpr qint64 kMaxPicturePixels = 16 * 1024 * 1024;
+constexpr qint64 kMaxPicturePixels = 4 * 1024 * 1024;
 constexpr qint64 kMaxPictureFileBytes = 64 * 1024 * 1024;
 constexpr int kMaxJpegScans = 64;
 // An icon file describes pictures of at most 256 x 256 pixels.

@@ -219,9 +219,10 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
                     << qPrintable(world.form->Tarambel1->problem());
             }
             if (kind == IconPngTexts && place == 3) { // the text goes, the picture stays
-                EXPECT_EQ(QImage::fromData(palettedPng(), "png").convertToFormat(QImage::Format_ARGB32),
-                          world.form->Picture1->mouseIcon().image().convertToFormat(
-                              QImage::Format_ARGB32));
+                EXPECT_EQ(
+                    QImage::fromData(palettedPng(), "png").convertToFormat(QImage::Format_ARGB32),
+                    world.form->Picture1->mouseIcon().image().convertToFormat(
+                        QImage::Format_ARGB32));
             }
             if (kind <= Broken) { // no file at all, even where no listing comes first
                 EXPECT_ANY_THROW(world.files.readFirstLine(content.path(kPlaces[place])));
@@ -234,12 +235,13 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
         }
 }
 
-// Drawings of 8192 x 2048 pixels, each decoded to 64 MB, clicked in turn: each
-// is shown, and the pictures kept for speed stay within their budget.
+// Drawings of 4096 x 1024 pixels, the largest the program takes, clicked in
+// turn: each is shown, and the pictures kept for speed stay within their
+// budget.
 using LargeDrawings = FormTest;
 TEST_F(LargeDrawings, ClickedInTurnKeepTheLoaderWithinItsBudget) {
     content.basics();
-    QImage large(8192, 2048, QImage::Format_RGB32);
+    QImage large(4096, 1024, QImage::Format_RGB32);
     large.fill(Qt::darkGreen);
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
@@ -250,7 +252,7 @@ TEST_F(LargeDrawings, ClickedInTurnKeepTheLoaderWithinItsBudget) {
     Form1& f = startedForm();
     for (int n = 1; n <= 4; ++n) {
         click('n');
-        EXPECT_EQ(8192 * kTwipsPerPixel, f.Picture1->Width()) << "drawing " << n;
+        EXPECT_EQ(4096 * kTwipsPerPixel, f.Picture1->Width()) << "drawing " << n;
         EXPECT_LE(pictures.keptBytes(), QtPictureLoader::kKeptBytes) << "drawing " << n;
     }
     EXPECT_TRUE(messages.shown.isEmpty()) << qPrintable(messages.shown.join('\n'));
