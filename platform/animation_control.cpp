@@ -40,30 +40,26 @@ void AnimationControl::setAnimationFile(const QString& path) {
     if (!path.contains(u'\\') && !path.contains(u'/'))
         return;
     // Read once and checked like every picture, and against the screen.
-    Animation animation;
+    const QString file = files_.resolve(path);
+    auto movie = std::make_unique<QMovie>();
     try {
-        animation = readAnimationFile(files_.resolve(path), screen()->size());
+        const Animation animation = readAnimationFile(file, screen()->size());
+        auto* buffer = new QBuffer(movie.get());
+        buffer->setData(animation.bytes);
+        buffer->open(QIODevice::ReadOnly);
+        movie->setFormat("gif");
+        movie->setDevice(buffer);
+        QSize shown = animation.size;
+        if (shown.width() > width() || shown.height() > height()) {
+            shown.scale(size(), Qt::KeepAspectRatio);
+            movie->setScaledSize(shown.expandedTo(QSize(1, 1)));
+        }
+        if (qint64(animation.frames) * shown.width() * shown.height() * 4 <= kKeptFrameBytes)
+            movie->setCacheMode(QMovie::CacheAll);
+        if (!movie->isValid())
+            refuseDamaged(file, QStringLiteral("sus datos están dañados o incompletos"));
     } catch (const PlatformError& error) {
         problem_ = error.description();
-        return;
-    }
-    auto movie = std::make_unique<QMovie>();
-    auto* buffer = new QBuffer(movie.get());
-    buffer->setData(animation.bytes);
-    buffer->open(QIODevice::ReadOnly);
-    movie->setFormat("gif");
-    movie->setDevice(buffer);
-    QSize shown = animation.size;
-    if (shown.width() > width() || shown.height() > height()) {
-        shown.scale(size(), Qt::KeepAspectRatio);
-        movie->setScaledSize(shown.expandedTo(QSize(1, 1)));
-    }
-    if (qint64(animation.frames) * shown.width() * shown.height() * 4 <= kKeptFrameBytes)
-        movie->setCacheMode(QMovie::CacheAll);
-    if (!movie->isValid()) {
-        problem_ = QStringLiteral("el archivo «%1» no es una imagen válida: sus datos están "
-                                  "dañados o incompletos")
-                       .arg(files_.resolve(path));
         return;
     }
     connect(movie.get(), &QMovie::updated, this, [this] { update(); });
