@@ -67,7 +67,7 @@ void PictureBox::place() {
     if (surface_.size() == wanted)
         return;
     // A hidden box shows nothing, and a drawing of the largest size costs
-    // 64 MB of surface: the box that only holds the uncoloured variant never
+    // 16 MB of surface: the box that only holds the uncoloured variant never
     // has one, and the drawing area lets the old one go while a step loads
     // the next drawing. Shown again, the box shows its own picture.
     if (isHidden()) {

@@ -42,8 +42,9 @@ QByteArray readerFormat(PictureFormat format);
 // The bytes of a picture file on disk, checked before decoding: a file that
 // is no ordinary file, one larger than kMaxPictureFileBytes, one in a format
 // its name does not ask for (see decodePicture), and one whose header
-// promises more pixels than allowed are refused before they are read whole; a GIF frame or an icon
-// too large, or a JPEG with too many scans, after. Throws PlatformError naming the file.
+// promises more pixels than allowed are refused before they are read whole;
+// a GIF frame or an icon too large, or a JPEG with too many scans, after.
+// Throws PlatformError naming the file.
 QByteArray readPictureFile(const QString& file);
 // The same for a file the caller has already opened.
 QByteArray readPictureFile(ContentFile& input);
