@@ -27,11 +27,6 @@ void AnimationControl::setBackColor(const QColor& colour) {
     update();
 }
 
-// The frames are decoded once, already shrunk to the rectangle, and played
-// from memory after the first round; an animation too long for that budget
-// decodes each frame as it comes.
-constexpr qint64 kKeptFrameBytes = 16 * 1024 * 1024;
-
 void AnimationControl::setAnimationFile(const QString& path) {
     file_ = path;
     problem_.clear();
@@ -49,13 +44,13 @@ void AnimationControl::setAnimationFile(const QString& path) {
         buffer->open(QIODevice::ReadOnly);
         movie->setFormat("gif");
         movie->setDevice(buffer);
-        QSize shown = animation.size;
-        if (shown.width() > width() || shown.height() > height()) {
-            shown.scale(size(), Qt::KeepAspectRatio);
-            movie->setScaledSize(shown.expandedTo(QSize(1, 1)));
-        }
-        if (qint64(animation.frames) * shown.width() * shown.height() * 4 <= kKeptFrameBytes)
-            movie->setCacheMode(QMovie::CacheAll);
+        const QSize frame = animation.size;
+        if (frame.width() > width() || frame.height() > height())
+            movie->setScaledSize(frame.scaled(size(), Qt::KeepAspectRatio).expandedTo({1, 1}));
+        // Each frame is decoded once, already shrunk to the rectangle, and
+        // played from memory after the first round: at most 500 frames of
+        // 91 x 90 pixels, 16 MB.
+        movie->setCacheMode(QMovie::CacheAll);
         if (!movie->isValid())
             refuseDamaged(file, QStringLiteral("sus datos están dañados o incompletos"));
     } catch (const PlatformError& error) {

@@ -350,13 +350,20 @@ Animation readAnimationFile(const QString& file, QSize screen) {
                                 .arg(layout.largest.height())
                                 .arg(screen.width())
                                 .arg(screen.height()));
+    if (layout.frames > kMaxAnimationFrames ||
+        qint64(layout.frames) * layout.largest.width() * layout.largest.height() >
+            kMaxAnimationPixels)
+        refuseDamaged(file, QStringLiteral("la animación es demasiado larga: %1 fotogramas de "
+                                           "%2 × %3 píxeles")
+                                .arg(layout.frames)
+                                .arg(layout.largest.width())
+                                .arg(layout.largest.height()));
     // Its frames come out of the reader at the size it finds here.
     QBuffer buffer(&animation.bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "gif");
     reader.setAutoDetectImageFormat(false);
     animation.size = reader.size();
-    animation.frames = layout.frames;
     return animation;
 }
 

@@ -64,15 +64,21 @@ QImage withIconMask(QImage image, const QByteArray& iconFile);
 // inflated. Other files come back unchanged.
 QByteArray iconWithPlainPngs(const QByteArray& icon);
 
+// An animation is decoded frame by frame over its whole logical screen once,
+// and then played from its frames kept in memory: at most 500 of them, and
+// 64 M pixels decoded in all (85 frames of 1024 x 768, 500 of 360 x 360).
+constexpr int kMaxAnimationFrames = 500;
+constexpr qint64 kMaxAnimationPixels = 64 * 1024 * 1024;
+
 // An animation ready to play: a GIF file no larger than `screen`, counting
-// its logical screen and every frame, with the number of its frames.
+// its logical screen and every frame, within the limits above, with the size
+// its frames are decoded at.
 struct Animation {
     QByteArray bytes;
     QSize size;
-    int frames = 0;
 };
 // Reads and checks it like any picture; throws PlatformError naming the
-// file for what is no GIF or is larger than the screen.
+// file for what is no GIF, is larger than the screen or is too long.
 Animation readAnimationFile(const QString& file, QSize screen);
 
 } // namespace tamiro

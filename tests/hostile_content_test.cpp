@@ -102,11 +102,15 @@ QByteArray gzipped(const QByteArray& bytes) {
     return QByteArray("\x1f\x8b\x08\0\0\0\0\0\0\x03", 10) + zlib.mid(6, zlib.size() - 10) + tail;
 }
 
-// Two frames of one pixel on a logical screen of 2000 x 100, wider than any
-// screen of the tests.
-const QByteArray kWideAnimation =
-    QByteArray("GIF89a\xd0\x07\x64\0\x80\0\0\0\0\0\xff\xff\xff", 19) +
-    QByteArray("!\xf9\4\0\x0a\0\0\0,\0\0\0\0\1\0\1\0\0\2\2\x4c\1\0", 23).repeated(2) + ";";
+// Frames of one pixel, 100 ms each, on a logical screen of the size given.
+QByteArray animation(quint16 width, quint16 height, int frames) {
+    QByteArray gif("GIF89a\0\0\0\0\x80\0\0\0\0\0\xff\xff\xff", 19);
+    qToLittleEndian(width, gif.data() + 6);
+    qToLittleEndian(height, gif.data() + 8);
+    return gif +
+           QByteArray("!\xf9\4\0\x0a\0\0\0,\0\0\0\0\1\0\1\0\0\2\2\x4c\1\0", 23).repeated(frames) +
+           ";";
+}
 
 enum Hostile {
     Zero,
@@ -122,14 +126,16 @@ enum Hostile {
     Svgz,
     PngTexts,
     IconPngTexts,
-    WideAnimation,
+    WideAnimation, // wider than any screen of the tests
+    LongAnimation,
     NulLine,
     ControlName
 };
 // Where the program tells of each kind, place by place (see kPlaces).
-const char* const kToldAt[] = {
-    "11111000", "11111000", "11111000", "11111000", "11111000", "11111000", "11111000", "11111000",
-    "11111000", "11111000", "11111000", "11111000", "11101000", "00010000", "11111000", "11111000"};
+const char* const kToldAt[] = {"11111000", "11111000", "11111000", "11111000", "11111000",
+                               "11111000", "11111000", "11111000", "11111000", "11111000",
+                               "11111000", "11111000", "11101000", "00010000", "00010000",
+                               "11111000", "11111000"};
 
 // Puts the entry at `file`, replacing what was there.
 void makeHostile(Hostile kind, const QString& file) {
@@ -144,7 +150,7 @@ void makeHostile(Hostile kind, const QString& file) {
                    "\x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\1\0\2\0\x10\0data\xf0\xff\xff\xff",
                    44),
         svg(file + ".fifo"), gzipped(svg({})), pngWithTexts(), iconOf(pngWithTexts()),
-        kWideAnimation, QByteArray("SI\0\r\n", 5)};
+        animation(2000, 100, 2), animation(1, 1, 501), QByteArray("SI\0\r\n", 5)};
     QByteArray path = QFile::encodeName(file);
     ::unlink(path.constData());
     if (kind == SvgLinkedFifo)
@@ -164,7 +170,7 @@ void makeHostile(Hostile kind, const QString& file) {
         ::symlink(linked[int(kind)], path.constData());
     else
         std::ofstream(path.constData(), std::ios::binary)
-            << bytes[kind == ControlName ? int(WideAnimation) - int(ScreenGif)
+            << bytes[kind == ControlName ? int(LongAnimation) - int(ScreenGif)
                                          : int(kind) - int(ScreenGif)]
                    .toStdString();
     ::close(fd);
