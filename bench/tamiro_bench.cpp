@@ -1,6 +1,8 @@
 // Speed and memory of the window's handlers: start-up, navigation steps,
 // brush moves with their repaint, the tiled background, the back search over
-// long series, the directory query, and resident memory over many steps.
+// long series, the directory query, the processor time of a playing
+// animation, and resident memory over many steps and over the largest
+// drawings.
 //
 // Run through scripts/bench.sh (Release, offscreen, a 1920 x 1080 screen).
 // Generated content lives in /tmp/tamiro-bench and is made once.
@@ -12,17 +14,20 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <fstream>
 #include <malloc.h>
 #include <memory>
 #include <sys/stat.h>
@@ -498,6 +503,71 @@ void BM_DirQueryCold(benchmark::State& state) {
 }
 BENCHMARK(BM_DirQueryCold)->Unit(benchmark::kMillisecond);
 
+// ---- the animation -------------------------------------------------------------
+
+// Made with ImageMagick, since Qt writes no GIF; kept in the generated folder.
+QString convertedOnce(const QString& name, const QString& arguments) {
+    const QString file = kGenerated + '/' + name;
+    QDir().mkpath(kGenerated);
+    if (!QFile::exists(file) &&
+        std::system(qPrintable("convert " + arguments + " '" + file + "'")) != 0)
+        qFatal("cannot make %s with ImageMagick's convert", qPrintable(file));
+    return file;
+}
+
+// A 1024 x 768 animation of eight frames, 100 ms each, whose colours shift
+// over the whole picture from frame to frame.
+QString screenSizedAnimation() {
+    QString frames;
+    for (int i = 0; i < 8; ++i)
+        frames += QString(" -size 1024x768 gradient:'rgb(%1,0,%2)'-'rgb(0,%2,%1)'")
+                      .arg(i * 32)
+                      .arg(255 - i * 32);
+    return convertedOnce("screen-animation.gif", "-delay 10" + frames + " -loop 0");
+}
+
+double processSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+// The processor time an animation takes while it plays for five seconds in a
+// shown window, as a share of one core: each sample animation in turn (0), or
+// the 1024 x 768 one (1).
+void BM_AnimationPlaying(benchmark::State& state) {
+    Window window(kSample, true);
+    QStringList files{screenSizedAnimation()};
+    if (state.range(0) == 0) {
+        files.clear();
+        for (const QString& name : QDir(kSample + "/animados").entryList(QDir::Files))
+            files << kSample + "/animados/" + name;
+    }
+    for (auto _ : state) {
+        double cpu = 0, wall = 0;
+        for (const QString& file : files) {
+            window.form->Tarambel1->setAnimationFile(file);
+            if (!window.form->Tarambel1->isPlaying())
+                qFatal("%s does not play", qPrintable(file));
+            const double startCpu = processSeconds();
+            const auto start = Clock::now();
+            QEventLoop loop;
+            QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+            loop.exec();
+            cpu += processSeconds() - startCpu;
+            wall += std::chrono::duration<double>(Clock::now() - start).count();
+        }
+        state.SetIterationTime(wall);
+        state.counters["cpu_percent"] = 100 * cpu / wall;
+    }
+}
+BENCHMARK(BM_AnimationPlaying)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+
 // ---- memory -------------------------------------------------------------------
 
 // Resident memory after start-up, and its growth over 10,000 navigation steps
@@ -555,6 +625,46 @@ void BM_MemoryOverSteps(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MemoryOverSteps)->Iterations(1)->Unit(benchmark::kSecond);
+
+// Resident memory with four GIF drawings of 8192 x 2048 (8192) or 4096 x 1024
+// pixels (4096, the largest the program takes) in folder 1, clicked in turn
+// three times round, with a drag after each click: at the end, and at its
+// highest (the kernel's peak).
+void BM_MemoryLargeDrawings(benchmark::State& state) {
+    const QString size = QString("%1x%2").arg(state.range(0)).arg(state.range(0) / 4);
+    const QString root = kGenerated + "/large-drawings-" + size;
+    if (!QFile::exists(root + "/.complete")) {
+        sampleBasics(root);
+        for (int n = 1; n <= 4; ++n)
+            for (const char* variant : {"si", "no"}) {
+                const QString colour = variant == QStringLiteral("si")
+                                           ? QString("'rgb(0,%1,0)'").arg(n * 60)
+                                           : QString("white");
+                copyFile(convertedOnce(QString("large-%1-%2-%3.gif").arg(size, variant).arg(n),
+                                       "-size " + size + " xc:" + colour),
+                         root + QString("/dibujos/1/%1 coloreado/%2.gif").arg(variant).arg(n));
+            }
+        QFile(root + "/.complete").open(QIODevice::WriteOnly);
+        dateBack(root);
+    }
+    for (auto _ : state) {
+        Window window(root, true);
+        for (int click = 0; click < 12; ++click) {
+            window.form->command4_Click();
+            window.form->Picture1_Mousemove(LeftButton, 0, 3000, 3000);
+            window.settle();
+            QCoreApplication::processEvents();
+        }
+        state.counters["rss_end_MB"] = double(residentKilobytes()) / 1024;
+        std::ifstream status("/proc/self/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("VmHWM:", 0) == 0)
+                state.counters["rss_peak_MB"] = double(std::atol(line.c_str() + 6)) / 1024;
+        state.counters["messages"] = window.messages.shown;
+    }
+}
+BENCHMARK(BM_MemoryLargeDrawings)->Arg(8192)->Arg(4096)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 

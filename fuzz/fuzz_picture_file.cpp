@@ -1,5 +1,7 @@
-// Fuzzes the checks made on a picture file before it is decoded: an accepted
-// file comes back whole, a refused one is named in the description, and
+// Fuzzes what a picture file goes through: the checks made before it is
+// decoded, the one reader its header chooses (as a picture and as an icon,
+// whose PNG pictures lose their text chunks first), and the frames of an
+// animation. A refusal names the file; an accepted file comes back whole and
 // nothing accepted decodes to more pixels than allowed.
 
 #include "platform/errors.h"
@@ -13,25 +15,48 @@
 #include <cstdlib>
 #include <fstream>
 
+namespace {
+
+void refusedNaming(const tamiro::PlatformError& error, const QString& file) {
+    if (!error.description().contains(file))
+        std::abort(); // a refusal that does not name the file
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     static QTemporaryDir dir;
-    const QString file = dir.path() + "/1.gif";
-    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size)), read;
-    std::ofstream(QFile::encodeName(file), std::ios::binary | std::ios::trunc)
-        << bytes.toStdString();
-    try {
-        read = tamiro::readPictureFile(file);
-    } catch (const tamiro::PlatformError& error) {
-        if (!error.description().contains(file))
-            std::abort(); // a refusal that does not name the file
-        return 0;
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    for (const char* name : {"1.gif", "1.ico"}) {
+        const QString file = dir.path() + '/' + name;
+        std::ofstream(QFile::encodeName(file), std::ios::binary | std::ios::trunc)
+            << bytes.toStdString();
+        try {
+            const QByteArray read = tamiro::readPictureFile(file);
+            if (read != bytes)
+                std::abort(); // accepted, but not read whole
+            const QImage image = tamiro::decodePicture(read, file);
+            if (tamiro::tooLargePicture(image.size()) ||
+                (file.endsWith(".ico") &&
+                 (image.width() > tamiro::kMaxIconSide || image.height() > tamiro::kMaxIconSide)))
+                std::abort(); // the checks let through a picture too large
+        } catch (const tamiro::PlatformError& error) {
+            refusedNaming(error, file);
+        }
     }
-    if (read != bytes)
-        std::abort(); // accepted, but not read whole
-    QBuffer buffer(&read);
-    buffer.open(QIODevice::ReadOnly);
-    const QImage image = QImageReader(&buffer).read();
-    if (qint64(image.width()) * image.height() > tamiro::kMaxPicturePixels)
-        std::abort(); // the checks let through a picture too large
+    // An animation plays on a screen of 320 x 240 here.
+    const QString file = dir.path() + "/1.gif";
+    try {
+        tamiro::Animation animation = tamiro::readAnimationFile(file, QSize(320, 240));
+        QBuffer buffer(&animation.bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "gif");
+        reader.setAutoDetectImageFormat(false);
+        for (int frame = 0; frame < 16 && reader.canRead(); ++frame)
+            if (const QImage image = reader.read(); image.width() > 320 || image.height() > 240)
+                std::abort(); // a frame larger than the screen
+    } catch (const tamiro::PlatformError& error) {
+        refusedNaming(error, file);
+    }
     return 0;
 }

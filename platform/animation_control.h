@@ -14,8 +14,8 @@ namespace tamiro {
 
 // Plays the animated GIF named by AnimationFile in its rectangle, frame by
 // frame with the file's own timing and looping. An empty text, a bare name
-// without a folder, a missing file or one that is no animation shows the
-// background colour only.
+// without a folder, a missing file, one that is no GIF and one larger than
+// the screen show the background colour only.
 class AnimationControl : public Placed<QWidget> {
     Q_OBJECT
 public:
@@ -32,6 +32,8 @@ public:
     bool isPlaying() const;
     // The frame shown now; null when nothing plays.
     QImage currentFrame() const;
+    // Why the file given last shows nothing, naming it; empty otherwise.
+    const QString& problem() const { return problem_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,6 +41,7 @@ protected:
 private:
     FileSystem& files_;
     QString file_;
+    QString problem_;
     QColor backColor_;
     std::unique_ptr<QMovie> movie_;
 };

@@ -66,6 +66,14 @@ void PictureBox::place() {
     const QSize wanted = inside.expandedTo(QSize(0, 0));
     if (surface_.size() == wanted)
         return;
+    // A hidden box shows nothing, and a drawing of the largest size costs
+    // 16 MB of surface: the box that only holds the uncoloured variant never
+    // has one, and the drawing area lets the old one go while a step loads
+    // the next drawing. Shown again, the box shows its own picture.
+    if (isHidden()) {
+        surface_ = QImage();
+        return;
+    }
     // Keep what is shown; newly uncovered parts show the own picture.
     QImage grown(wanted, QImage::Format_RGB32);
     QImage kept = surface_;
@@ -76,6 +84,12 @@ void PictureBox::place() {
         painter.drawImage(0, 0, kept);
     }
     update();
+}
+
+void PictureBox::setVisible(bool visible) {
+    Placed<QWidget>::setVisible(visible);
+    if (visible)
+        place();
 }
 
 void PictureBox::setPicture(const Picture& picture) {

@@ -38,6 +38,7 @@ public:
 
     void setBackColor(const QColor& colour) { backColor_ = colour; }
     QColor backColor() const { return backColor_; }
+    void setVisible(bool visible) override;
     void setSunkenBorder(bool sunken);
     void setFillColor(const QColor& colour) { fillColor_ = colour; }
     QColor fillColor() const { return fillColor_; }

@@ -2,7 +2,8 @@
 # Builds the fuzz targets with clang and libFuzzer (with ASan and UBSan) into
 # build-fuzz/ and runs each for the given number of seconds (default 300):
 #   fuzz_paths       content path resolution and the directory query
-#   fuzz_picture_file  the checks of a picture file before it is decoded
+#   fuzz_picture_file  the checks of a picture file, the reader its header
+#                      chooses (icons with PNG pictures too) and an animation
 # Only the file system sources and Qt Core (and Qt Gui for pictures) are linked. Findings (crash-*,
 # leak-*, timeout-*) land in build-fuzz/findings/<target>/; the seeds in
 # fuzz/corpus are copied into a working corpus there, so fuzz/ stays as it is.

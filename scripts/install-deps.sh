@@ -6,12 +6,13 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev qt6-translations-l10n
-  libgtest-dev libbenchmark-dev clang-format libxcb1-dev
-  # running: Qt's image, print and Wayland plugins, the sound server backend of libcanberra
-  libqt6svg6 qt6-qpa-plugins qt6-wayland libcanberra-pulse
-  # tests: a real X server, two window managers with panels, a Wayland compositor,
-  # sound device and printer
-  xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox
+  libgtest-dev libbenchmark-dev clang-format libxcb1-dev zlib1g-dev
+  # running: Qt's platform plugins (X11 and Wayland), the sound server backend of libcanberra
+  qt6-qpa-plugins qt6-wayland libcanberra-pulse
+  # tests: Qt's SVG reader (the program never uses it: the hostile-content tests
+  # show that with it installed), a real X server, two window managers with
+  # panels, a Wayland compositor, sound device and printer
+  libqt6svg6 xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils ghostscript
   python3 python3-pytest python3-pil python3-numpy openbox tint2
   xfwm4 xfce4-panel dbus-daemon weston

@@ -1,7 +1,8 @@
-// Hostile and careless content: entries that are no file at all or promise
-// far more than they hold, and random events on a damaged copy of the sample
-// content.
+// Hostile and careless content: entries that are no file at all, promise far
+// more than they hold or are in formats the program never reads, large
+// drawings in turn, and random events on a damaged copy of the sample content.
 
+#include "checker/revision.h"
 #include "platform/event_sound_player.h"
 #include "support/form_fixture.h"
 
@@ -9,6 +10,7 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QMouseEvent>
+#include <QtEndian>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -16,6 +18,7 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <zlib.h>
 
 using namespace tamiro;
 using namespace tamiro::testing;
@@ -40,15 +43,96 @@ QByteArray manyScanJpeg() {
     return jpeg.left(end) + jpeg.mid(last, end - last).repeated(20000) + "\xff\xd9";
 }
 
-// An icon file whose one picture is a PNG of 2048 x 1365 pixels.
-QByteArray hugeIcon() {
-    const QByteArray png = encoded(2048, "png");
+// An icon file whose one picture is the PNG given.
+QByteArray iconOf(const QByteArray& png) {
     const quint32 sizeAndOffset[2] = {quint32(png.size()), 22};
     return QByteArray("\0\0\1\0\1\0\0\0\0\0\1\0\x20\0", 14) +
            QByteArray(reinterpret_cast<const char*>(sizeAndOffset), 8) + png;
 }
 
-enum Hostile { Zero, Random, Fifo, Socket, Broken, ScreenGif, ManyScans, HugeIcon, LyingWav };
+QByteArray pngChunk(const QByteArray& typeAndData) {
+    QByteArray chunk = QByteArray(4, '\0') + typeAndData + QByteArray(4, '\0');
+    const auto* bytes = reinterpret_cast<const Bytef*>(typeAndData.constData());
+    qToBigEndian(quint32(typeAndData.size() - 4), chunk.data());
+    qToBigEndian(quint32(crc32(0, bytes, uInt(typeAndData.size()))), chunk.end() - 4);
+    return chunk;
+}
+
+// A PNG of a paletted picture with see-through pixels.
+QByteArray palettedPng() {
+    QImage image(48, 32, QImage::Format_Indexed8);
+    image.setColorTable({qRgba(0, 0, 0, 0), qRgb(200, 30, 30)});
+    image.fill(0);
+    for (int i = 0; i < 32; ++i)
+        image.setPixel(i, i, 1);
+    QByteArray png;
+    QBuffer buffer(&png);
+    image.save(&buffer, "png");
+    return png;
+}
+
+// The same with 40 compressed text chunks, each of which inflates to 7.9 MB,
+// as much as the PNG library takes for one.
+QByteArray pngWithTexts() {
+    const QByteArray png = palettedPng();
+    const QByteArray text = qCompress(QByteArray(7900000, 'a')).mid(4); // a zlib stream
+    return png.left(33) + pngChunk("zTXtComentario" + QByteArray(2, '\0') + text).repeated(40) +
+           png.mid(33); // after the signature and IHDR
+}
+
+QByteArray svg(const QString& link) {
+    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                          "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"40\" "
+                          "height=\"30\"><rect width=\"40\" height=\"30\" fill=\"red\"/>"
+                          "<image xlink:href=\"%1\" width=\"40\" height=\"30\"/></svg>")
+        .arg(link)
+        .toUtf8();
+}
+
+QByteArray gzipped(const QByteArray& bytes) {
+    const QByteArray zlib = qCompress(bytes); // its size, a header, the data, a sum
+    QByteArray tail(8, '\0');
+    qToLittleEndian(
+        quint32(crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()), uInt(bytes.size()))),
+        tail.data());
+    qToLittleEndian(quint32(bytes.size()), tail.data() + 4);
+    return QByteArray("\x1f\x8b\x08\0\0\0\0\0\0\x03", 10) + zlib.mid(6, zlib.size() - 10) + tail;
+}
+
+// Frames of one pixel, 100 ms each, on a logical screen of the size given.
+QByteArray animation(quint16 width, quint16 height, int frames) {
+    QByteArray gif("GIF89a\0\0\0\0\x80\0\0\0\0\0\xff\xff\xff", 19);
+    qToLittleEndian(width, gif.data() + 6);
+    qToLittleEndian(height, gif.data() + 8);
+    return gif +
+           QByteArray("!\xf9\4\0\x0a\0\0\0,\0\0\0\0\1\0\1\0\0\2\2\x4c\1\0", 23).repeated(frames) +
+           ";";
+}
+
+enum Hostile {
+    Zero,
+    Random,
+    Fifo,
+    Socket,
+    Broken,
+    ScreenGif,
+    ManyScans,
+    HugeIcon,
+    LyingWav,
+    SvgLinkedFifo,
+    Svgz,
+    PngTexts,
+    IconPngTexts,
+    WideAnimation, // wider than any screen of the tests
+    LongAnimation,
+    NulLine,
+    ControlName
+};
+// Where the program tells of each kind, place by place (see kPlaces).
+const char* const kToldAt[] = {"11111000", "11111000", "11111000", "11111000", "11111000",
+                               "11111000", "11111000", "11111000", "11111000", "11111000",
+                               "11111000", "11111000", "11101000", "00010000", "00010000",
+                               "11111000", "11111000"};
 
 // Puts the entry at `file`, replacing what was there.
 void makeHostile(Hostile kind, const QString& file) {
@@ -57,13 +141,20 @@ void makeHostile(Hostile kind, const QString& file) {
         // 1 x 1: the decoder makes an image of the whole screen.
         QByteArray(
             "GIF89a\xa0\x16\xa0\x16\x80\0\0\0\0\0\xff\xff\xff,\0\0\0\0\1\0\1\0\0\2\2\x4c\1\0;", 35),
-        manyScanJpeg(), hugeIcon(),
+        manyScanJpeg(), iconOf(encoded(2048, "png")),
         // A WAV whose header promises 4 GB of samples and holds none.
         QByteArray("RIFF\xff\xff\xff\xffWAVEfmt "
                    "\x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\1\0\2\0\x10\0data\xf0\xff\xff\xff",
-                   44)};
-    const QByteArray path = QFile::encodeName(file);
+                   44),
+        svg(file + ".fifo"), gzipped(svg({})), pngWithTexts(), iconOf(pngWithTexts()),
+        animation(2000, 100, 2), animation(1, 1, 501), QByteArray("SI\0\r\n", 5)};
+    QByteArray path = QFile::encodeName(file);
     ::unlink(path.constData());
+    if (kind == SvgLinkedFifo)
+        ::mkfifo(path + ".fifo", 0600);
+    if (kind == ControlName) // a good picture, by a name that clears a terminal
+        path = path.left(path.lastIndexOf('/') + 1) + "\x1b]0;Tamiro\x07\x1b[2J\x1b[H" +
+               path.mid(path.lastIndexOf('/') + 1);
     const char* const linked[] = {"/dev/zero", "/dev/urandom", "", "", "nada"};
     sockaddr_un address{AF_UNIX, {}};
     std::copy(path.begin(), path.begin() + std::min<qsizetype>(path.size(), 100), address.sun_path);
@@ -76,7 +167,9 @@ void makeHostile(Hostile kind, const QString& file) {
         ::symlink(linked[int(kind)], path.constData());
     else
         std::ofstream(path.constData(), std::ios::binary)
-            << bytes[int(kind) - int(ScreenGif)].toStdString();
+            << bytes[kind == ControlName ? int(LongAnimation) - int(ScreenGif)
+                                         : int(kind) - int(ScreenGif)]
+                   .toStdString();
     ::close(fd);
 }
 
@@ -99,10 +192,11 @@ qint64 statusKb(const char* field) {
     return std::atoll(line.c_str() + std::strlen(field));
 }
 
-// Start-up, a step to drawing 1 with its sound, and a paint read every place
-// of the table; the sound goes to the real player.
+// Start-up, a step to drawing 1 with its sound and animation, and a paint
+// read every place of the table; the sound goes to the real player. The
+// checker then reviews the same tree.
 TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
-    for (int kind = 0; kind <= int(LyingWav); ++kind)
+    for (int kind = 0; kind <= int(ControlName); ++kind)
         for (int place = 0; place < 8; ++place) {
             SCOPED_TRACE(::testing::Message() << "kind " << kind << " at " << kPlaces[place]);
             World world;
@@ -119,16 +213,54 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
             world.startedForm().command4_Click();
             world.form->grab();
             QApplication::sendPostedEvents();
+            const Review review = reviewContent(world.files, world.pictures);
             alarm(0);
             EXPECT_LT(statusKb("VmHWM:") - before, 100 * 1024) << "kB more at the peak";
             EXPECT_FALSE(world.form->Tarambel1->isPlaying());
+            if (place == 5) {
+                EXPECT_TRUE(world.form->Tarambel1->problem().contains(content.path(kPlaces[5])))
+                    << qPrintable(world.form->Tarambel1->problem());
+            }
+            if (kind == IconPngTexts && place == 3) { // the text goes, the picture stays
+                EXPECT_EQ(
+                    QImage::fromData(palettedPng(), "png").convertToFormat(QImage::Format_ARGB32),
+                    world.form->Picture1->mouseIcon().image().convertToFormat(
+                        QImage::Format_ARGB32));
+            }
             if (kind <= Broken) { // no file at all, even where no listing comes first
                 EXPECT_ANY_THROW(world.files.readFirstLine(content.path(kPlaces[place])));
             }
             const QStringList& shown = world.messages.shown;
             const QString stem = content.path(kPlaces[place]).section(u'.', 0, -2);
-            EXPECT_EQ(place < 5, !shown.filter(stem).isEmpty()) << qPrintable(shown.join('\n'));
+            const bool told = !shown.filter(stem).isEmpty();
+            EXPECT_EQ(kToldAt[kind][place] == '1', told) << qPrintable(shown.join('\n'));
+            EXPECT_FALSE(told && review.passes()) << "the checker foresees no failure";
         }
+}
+
+// Drawings of 4096 x 1024 pixels, the largest the program takes, clicked in
+// turn: each is shown, and the pictures kept for speed stay within their
+// budget.
+using LargeDrawings = FormTest;
+TEST_F(LargeDrawings, ClickedInTurnKeepTheLoaderWithinItsBudget) {
+    content.basics();
+    QImage large(4096, 1024, QImage::Format_RGB32);
+    large.fill(Qt::darkGreen);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    large.save(&buffer, "jpeg"); // read by its header, whatever its name
+    for (int n = 1; n <= 4; ++n)
+        for (const char* variant : {"si", "no"})
+            content.text(QStringLiteral("dibujos/1/%1 coloreado/%2.gif").arg(variant).arg(n), jpeg);
+    Form1& f = startedForm();
+    for (int n = 1; n <= 4; ++n) {
+        click('n');
+        EXPECT_EQ(4096 * kTwipsPerPixel, f.Picture1->Width()) << "drawing " << n;
+        EXPECT_LE(pictures.keptBytes(), QtPictureLoader::kKeptBytes) << "drawing " << n;
+    }
+    EXPECT_TRUE(messages.shown.isEmpty()) << qPrintable(messages.shown.join('\n'));
+    EXPECT_GE(pictures.decodes(), 8u);
+    EXPECT_FALSE(reviewContent(files, pictures).findings.isEmpty());
 }
 
 // TAMIRO_ROBUSTNESS_EVENTS sets the number of events (20000 by default),
