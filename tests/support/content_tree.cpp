@@ -7,7 +7,8 @@
 
 namespace tamiro::testing {
 
-// Qt writes no GIF. One frame with a palette of the image's colours; the LZW
+// Qt writes no GIF. One frame with a palette of the image's colours (one of
+// them see-through when the image has one); the LZW
 // data holds every pixel as a literal 9-bit code, with a clear code often
 // enough that the code size never grows.
 bool writeGif(const QString& path, const QImage& source) {
@@ -23,6 +24,11 @@ bool writeGif(const QString& path, const QImage& source) {
         const QRgb colour = i < image.colorCount() ? image.color(i) : 0;
         out.append(char(qRed(colour))).append(char(qGreen(colour))).append(char(qBlue(colour)));
     }
+    for (int i = 0; i < image.colorCount(); ++i)
+        if (qAlpha(image.color(i)) == 0) { // that colour is see-through
+            out.append("\x21\xf9\x04\x01\0\0", 6).append(char(i)).append('\0');
+            break;
+        }
     out.append(',');
     for (int value : {0, 0, image.width(), image.height()})
         put16(value);
