@@ -1,0 +1,169 @@
+// The checker's prediction against the real window, on random damaged content
+// trees (seeded): for every folder button, the folder click, next until the
+// series comes back and previous until it comes back again, the drawings shown
+// (every file a colour of its own) and the messages given must be the ones the
+// checker predicted, step by step.
+
+#include "checker/revision.h"
+#include "support/form_fixture.h"
+
+#include <QFile>
+#include <QHash>
+#include <random>
+#include <unistd.h>
+
+using namespace tamiro;
+using namespace tamiro::testing;
+
+namespace {
+
+// A damaged tree: each picture file a colour of its own, kept in `colours`
+// by its path (a link by its own path, with its target's colour).
+struct RandomTree {
+    World& world;
+    std::mt19937 random;
+    QHash<QString, QRgb> colours;
+
+    bool chance(double p) { return std::uniform_real_distribution<>(0, 1)(random) < p; }
+    int below(int n) { return std::uniform_int_distribution<>(0, n - 1)(random); }
+    template <typename T> T pick(std::initializer_list<T> among) {
+        return among.begin()[below(int(among.size()))];
+    }
+
+    void picture(const QString& file, int width, int height) {
+        const int i = int(colours.size());
+        const QColor colour(32 * (i % 8) + 16, 32 * (i / 8 % 8) + 16, 32 * (i / 64 % 8) + 16);
+        world.content.picture(file, framedImage(width, height, colour));
+        colours[file] = colour.rgb();
+    }
+    void link(const QString& file, const QString& target) {
+        ::symlink(QFile::encodeName(target).constData(),
+                  QFile::encodeName(world.content.path(file)).constData());
+        const QString beside = file.section(u'/', 0, -2) + u'/' + target;
+        if (colours.contains(beside))
+            colours[file] = colours[beside];
+    }
+
+    void make() {
+        world.content.basics();
+        world.content.gif("animados/1.gif", 10, 10);
+        for (int f = 1; f <= 10; ++f) {
+            const QString folder = QStringLiteral("dibujos/%1/").arg(f);
+            const QString coloured = folder + (chance(0.1) ? "SI COLOREADO/" : "si coloreado/"),
+                          uncoloured = folder + "no coloreado/";
+            world.content.folderNamed(coloured);
+            world.content.folderNamed(uncoloured);
+            if (chance(0.1))
+                picture(folder + "Si Coloreado/1.gif", 20, 15); // a twin folder
+            const int count = below(6);
+            for (int n = chance(0.2) ? 0 : 1; n <= count; ++n) {
+                if ((n == 1 && chance(0.15)) || (n > 1 && chance(0.1)))
+                    continue; // a missing drawing 1, or a gap
+                const QString number = QString::number(n);
+                const QString extension = pick({".gif", ".GIF", ".jpg", ".Gif", ".JPG"});
+                const int width = pick({20, 24}), height = chance(0.1) ? 18 : 15;
+                if (chance(0.08))
+                    world.content.text(coloured + number + extension, "GIF89a");
+                else
+                    picture(coloured + number + extension, width, 15);
+                if (chance(0.1)) // another spelling of the same name
+                    picture(coloured + number + (extension == ".gif" ? ".Gif" : ".gif"), 20, 15);
+                if (chance(0.05))
+                    picture(coloured + number + ".jpg", 20, 15);
+                if (chance(0.08))
+                    continue; // no uncoloured drawing
+                const QString plain = uncoloured + number + (chance(0.06) ? ".jpg" : ".gif");
+                if (chance(0.06))
+                    world.content.text(plain, "");
+                else
+                    picture(plain, 20, height);
+            }
+            if (chance(0.2))
+                picture(coloured + pick({"02.gif", "7.gif", ".3.gif", "x.png"}), 20, 15);
+            if (chance(0.3)) {
+                const QString name = QString::number(count + pick({0, 1}) + 1) + ".gif";
+                link(coloured + name, pick({"1.gif", "nada", "."}));
+                link(uncoloured + name, "1.gif");
+            }
+        }
+    }
+};
+
+QString named(const QHash<QString, QRgb>& colours, const QImage& picture) {
+    if (picture.isNull())
+        return QStringLiteral("-");
+    const QColor seen = picture.pixelColor(picture.width() / 2, picture.height() / 2);
+    for (auto it = colours.cbegin(); it != colours.cend(); ++it) {
+        const QColor colour(it.value());
+        if (std::abs(colour.red() - seen.red()) + std::abs(colour.green() - seen.green()) +
+                std::abs(colour.blue() - seen.blue()) <
+            24)
+            return it.key();
+    }
+    return QStringLiteral("?");
+}
+
+} // namespace
+
+// TAMIRO_PREDICTION_TREES sets the number of trees (20 by default).
+TEST(Prediction, TheWindowShowsWhatTheCheckerPredicts) {
+    const int trees = std::max(20, qEnvironmentVariableIntValue("TAMIRO_PREDICTION_TREES"));
+    int steps = 0, messages = 0;
+    for (int seed = 1; seed <= trees; ++seed) {
+        SCOPED_TRACE(::testing::Message() << "seed " << seed);
+        World world;
+        RandomTree tree{world, std::mt19937(std::uint32_t(seed)), {}};
+        tree.make();
+        const Review review = reviewContent(world.files, world.pictures);
+        ASSERT_EQ(10, review.buttons.size());
+        Form1& form = world.startedForm();
+        for (const ButtonSequence& predicted : review.buttons) {
+            const int f = predicted.folder;
+            SCOPED_TRACE(f);
+            QList<Step> met;
+            const auto click = [&](char button, Step::Button kind) {
+                const qsizetype before = world.messages.shown.size();
+                world.click(button);
+                Step step{kind, form.PictureNumber[f], {}, {}, {}};
+                if (world.messages.shown.size() > before)
+                    step.message = world.messages.shown.last();
+                else
+                    step.coloured = named(tree.colours, form.Picture1->picture().image()),
+                    step.uncoloured = named(tree.colours, form.Picture2->picture().image());
+                met << step;
+            };
+            click(char('0' + f % 10), Step::Button::Folder);
+            for (const auto& [button, kind] :
+                 {std::pair{'n', Step::Button::Next}, std::pair{'p', Step::Button::Previous}}) {
+                QSet<int> numbers{form.PictureNumber[f]};
+                while (met.size() < 200) {
+                    click(button, kind);
+                    if (numbers.contains(form.PictureNumber[f]))
+                        break;
+                    numbers.insert(form.PictureNumber[f]);
+                }
+            }
+            ASSERT_EQ(predicted.steps.size(), met.size());
+            for (qsizetype i = 0; i < met.size(); ++i) {
+                SCOPED_TRACE(i);
+                const Step& want = predicted.steps[i];
+                EXPECT_EQ(want.number, met[i].number);
+                EXPECT_EQ(want.message.toStdString(), met[i].message.toStdString());
+                if (want.message.isEmpty()) {
+                    // The files predicted, by the colour their picture has.
+                    EXPECT_TRUE(tree.colours.contains(want.coloured)) << qPrintable(want.coloured);
+                    EXPECT_EQ(tree.colours.value(want.coloured),
+                              tree.colours.value(met[i].coloured))
+                        << qPrintable(want.coloured + " / " + met[i].coloured);
+                    EXPECT_EQ(tree.colours.value(want.uncoloured),
+                              tree.colours.value(met[i].uncoloured))
+                        << qPrintable(want.uncoloured + " / " + met[i].uncoloured);
+                }
+            }
+            steps += int(met.size());
+            for (const Step& step : met)
+                messages += !step.message.isEmpty();
+        }
+    }
+    std::printf("%d trees, %d steps compared, %d of them with a message\n", trees, steps, messages);
+}
