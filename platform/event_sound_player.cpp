@@ -27,7 +27,7 @@ constexpr uint32_t kSoundId = 1; // every sound of the program, so one cancel st
 constexpr quint32 kLargestChunk = 64u * 1024 * 1024;
 // The sound server's limits: channels, and the highest rate it takes.
 constexpr int kMaxChannels = 32;
-constexpr quint32 kMaxRate = 48000u * 16;
+constexpr quint32 kMaxRate = 48000u * 8;
 // Without a map of their places in the file, the server places at most six
 // channels itself.
 constexpr int kMaxChannelsUnplaced = 6;
