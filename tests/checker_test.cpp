@@ -27,35 +27,6 @@ Review reviewOf(const QString& folder) {
     return reviewContent(files, pictures);
 }
 
-// A WAV header of 16-bit samples with these channels, rate and mask (0: a
-// plain PCM header), and 400 bytes of sound.
-QByteArray wav(int channels, int rate, quint32 mask = 0) {
-    QByteArray fmt(mask ? 40 : 16, '\0');
-    const auto put = [&](QByteArray& at, int offset, quint32 value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            at[offset + i] = char(value >> (8 * i));
-    };
-    put(fmt, 0, mask ? 0xfffe : 1, 2);
-    put(fmt, 2, channels, 2);
-    put(fmt, 4, rate, 4);
-    put(fmt, 8, rate * channels * 2, 4);
-    put(fmt, 12, channels * 2, 2);
-    put(fmt, 14, 16, 2);
-    if (mask) {
-        put(fmt, 16, 22, 2);
-        put(fmt, 18, 16, 2);
-        put(fmt, 20, mask, 4);
-        fmt.replace(24, 16, QByteArray("\1\0\0\0\0\0\x10\0\x80\0\0\xaa\0\x38\x9b\x71", 16));
-    }
-    QByteArray data(400, '\x40'), out("RIFF....WAVEfmt ....");
-    put(out, 16, quint32(fmt.size()), 4);
-    out += fmt + "data....";
-    put(out, out.size() - 4, quint32(data.size()), 4);
-    out += data;
-    put(out, 4, quint32(out.size() - 8), 4);
-    return out;
-}
-
 // A JPEG of 30 x 40 that a photo viewer shows turned a quarter: its camera
 // data (EXIF) says "orientation 6".
 QByteArray turnedPhoto() {
@@ -130,11 +101,11 @@ TEST(ContentReview, EachDamageGivesTheLineTheTeacherReads) {
         {gif("dibujos/1/si coloreado/32768.gif", 40, 30), warns,
          "no se verá nunca: Tamiro sólo llega hasta el dibujo 32767. Póngalo en otra carpeta."},
         // Sounds: the player's verdict.
-        {bytes("sonido1.wav", wav(8, 8000)), fails,
+        {bytes("sonido1.wav", Wav{.channels = 8}.bytes()), fails,
          "sonido1.wav: no habrá sonido al pulsar «siguiente» o una carpeta: tiene 8 canales sin "
          "decir dónde suena cada uno. Guárdelo como WAV PCM de 16 bits, mono o estéreo."},
-        {bytes("sonido2.wav", wav(2, 8000, 3)), note,
-         "sonido2.wav: PCM de 16 bits, estéreo, 8000 Hz, 0,0 s"},
+        {bytes("sonido2.wav", Wav{.channels = 2, .tag = 0xfffe, .fmtSize = 40, .mask = 3}.bytes()),
+         note, "sonido2.wav: PCM de 16 bits, estéreo, 22050 Hz, 0,1 s"},
         // False or garbled verdicts of old.
         {[=](ContentTree& tree) { tree.gif("dibujos/2/no coloreado/1.gif", seeThrough); }, warns,
          "dibujos/2/no coloreado/1.gif: tiene partes transparentes, y por ellas se verán los "

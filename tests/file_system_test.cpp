@@ -43,8 +43,6 @@ TEST(DirectoryQuery, AnswersTheStoredNameOfAnOrdinaryFileBelowTheApplicationFold
         {"T", {"medida/.4.gif"}, "\\medida\\.4.gif", ""},
         {"T", {"medida/7.gif->/dev/zero"}, "\\medida\\7.gif", ""},
         {"T", {"medida/1.gif", "medida/6.gif->1.gif"}, "\\MEDIDA\\6.GIF", "6.gif"},
-        {"T", {"punteros/2.ICO", "punteros/2.ico"}, "\\punteros\\2.ico", "2.ico"},
-        {"T", {"punteros/2.ICO", "punteros/2.ico"}, "\\punteros\\2.ICO", "2.ICO"},
         {"T",
          {QStringLiteral("Größe.gif")},
          QStringLiteral("\\GRÖSSE.GIF"),

@@ -4,6 +4,7 @@
 
 #include "platform/disk_file_system.h"
 #include "platform/event_sound_player.h"
+#include "support/content_tree.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,56 +14,8 @@
 #include <gtest/gtest.h>
 
 using namespace tamiro;
-
-namespace {
-
-QByteArray le(quint32 value, int bytes) {
-    QByteArray out(bytes, '\0');
-    for (int i = 0; i < bytes; ++i)
-        out[i] = char(value >> (8 * i));
-    return out;
-}
-
-QByteArray chunk(const char* id, const QByteArray& body, quint32 size) {
-    return QByteArray(id, 4) + le(size, 4) + body;
-}
-
-// A RIFF/WAVE file: a format chunk of `tag` (0xfffe: extensible, with this
-// channel mask and the PCM sub-format), a loud square wave of 0.1 s, and
-// `before` in front of the format chunk.
-struct Wav {
-    int channels = 1, rate = 22050, bits = 16, tag = 1, fmtSize = 16;
-    quint32 mask = 0, dataSize = 0;   // 0: the size of the samples
-    QByteArray before = {}, cut = {}; // cut: bytes left off the end
-    QByteArray bytes() const {
-        QByteArray fmt = le(tag, 2) + le(channels, 2) + le(rate, 4) +
-                         le(rate * channels * bits / 8, 4) + le(channels * bits / 8, 2) +
-                         le(bits, 2);
-        if (fmtSize >= 18)
-            fmt += le(fmtSize - 18, 2);
-        if (fmtSize == 40)
-            fmt += le(bits, 2) + le(mask, 4) +
-                   QByteArray("\1\0\0\0\0\0\x10\0\x80\0\0\xaa\0\x38\x9b\x71", 16);
-        QByteArray samples;
-        for (int i = 0; i < rate / 10 * channels; ++i) {
-            const bool high = i / channels / (rate / 400) % 2; // 200 Hz
-            samples += bits == 8 ? QByteArray(1, high ? char(228) : char(28))
-                                 : le(high ? 20000 : quint32(-20000), bits / 8);
-        }
-        QByteArray body = QByteArray("WAVE") + before + chunk("fmt ", fmt, fmt.size()) +
-                          chunk("data", samples, dataSize ? dataSize : samples.size());
-        body.chop(cut.size());
-        return chunk("RIFF", body, body.size());
-    }
-};
-
-struct Row {
-    const char* what;
-    Wav wav;
-    bool heard;
-};
-
-} // namespace
+using tamiro::testing::riffChunk;
+using tamiro::testing::Wav;
 
 TEST(SoundPlayer, PlaysExactlyWhatItsCheckAccepts) {
     if (QStandardPaths::findExecutable("pulseaudio").isEmpty())
@@ -82,7 +35,11 @@ TEST(SoundPlayer, PlaysExactlyWhatItsCheckAccepts) {
     for (int i = 0; i < 100 && QProcess::execute("pactl", {"-s", "unix:" + socket, "info"}); ++i)
         QThread::msleep(100);
 
-    const Row rows[] = {
+    const struct {
+        const char* what;
+        Wav wav;
+        bool heard;
+    } rows[] = {
         {"16-bit mono", {}, true},
         {"8-bit", {.bits = 8}, true},
         {"six channels", {.channels = 6}, true},
@@ -99,10 +56,10 @@ TEST(SoundPlayer, PlaysExactlyWhatItsCheckAccepts) {
         {"768 kHz", {.rate = 768000}, false},
         {"1 MHz", {.rate = 1000000}, false},
         {"data size 0xFFFFFFFF", {.dataSize = 0xffffffff}, false},
-        {"odd LIST chunk", {.before = chunk("LIST", "INFO\0", 5)}, false},
-        {"even LIST chunk", {.before = chunk("LIST", "INFOab", 6)}, true},
+        {"odd LIST chunk", {.before = riffChunk("LIST", "INFO\0", 5)}, false},
+        {"even LIST chunk", {.before = riffChunk("LIST", "INFOab", 6)}, true},
         {"cut in mid-sample", {.dataSize = 4411}, false},
-        {"no sample", {.cut = QByteArray(4410, '\0')}, false},
+        {"no sample", {.cut = 4410}, false},
     };
     DiskFileSystem files(home.path());
     EventSoundPlayer player(files);
@@ -111,7 +68,7 @@ TEST(SoundPlayer, PlaysExactlyWhatItsCheckAccepts) {
     recorder.start("parec", {"--device=rec.monitor", "--raw", "--format=s16le", "--channels=1",
                              "--rate=8000", "--latency-msec=20"});
     ASSERT_TRUE(recorder.waitForReadyRead(10000));
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         const QByteArray bytes = row.wav.bytes();
         EXPECT_EQ(row.heard, soundFormat(bytes).plays()) << qPrintable(soundFormat(bytes).problem);
