@@ -14,6 +14,7 @@
 #include <QSet>
 #include <QStringBuilder>
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace tamiro {
 
@@ -115,6 +116,47 @@ struct Numbered {
     }
 };
 
+// What a file is on disk, whatever path leads to it.
+struct Identity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    time_t seconds = 0;
+    long nanoseconds = 0;
+    bool operator==(const Identity&) const = default;
+};
+
+// The program's picture loader, with the last two files decoded kept by what
+// they are on disk: a folder of links to one picture is decoded once, not once
+// per link. What a file decodes to, or the message it fails with, is the
+// loader's.
+class SameFileOnce : public PictureLoader {
+public:
+    SameFileOnce(FileSystem& files, PictureLoader& loader) : files_(files), loader_(loader) {}
+
+    Picture load(const QString& path) override {
+        struct stat info {};
+        const QByteArray file = encodePath(files_.resolve(path));
+        if (file.contains('\0') || ::stat(file.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+            return loader_.load(path);
+        const Identity identity{info.st_dev, info.st_ino, info.st_size, info.st_mtim.tv_sec,
+                                info.st_mtim.tv_nsec};
+        for (const auto& [known, picture] : kept_)
+            if (known == identity)
+                return picture;
+        Picture picture = loader_.load(path);
+        kept_[next_++ % 2] = {identity, picture};
+        return picture;
+    }
+    Picture builtIn(const QString& name) override { return loader_.builtIn(name); }
+
+private:
+    FileSystem& files_;
+    PictureLoader& loader_;
+    std::pair<Identity, Picture> kept_[2];
+    unsigned next_ = 0;
+};
+
 // What one drawing number shows, found once per number.
 struct Outcome {
     QString coloured, uncoloured, message;
@@ -123,8 +165,8 @@ struct Outcome {
 class Reviewer {
 public:
     Reviewer(FileSystem& files, PictureLoader& pictures)
-        : files_(files), pictures_(pictures), app_(files.applicationFolder()),
-          drawings_(files, pictures) {}
+        : files_(files), pictures_(files, pictures), app_(files.applicationFolder()),
+          drawings_(files, pictures_) {}
 
     Review run() {
         for (int folder = 1; folder <= 10; ++folder)
@@ -711,7 +753,7 @@ private:
     }
 
     FileSystem& files_;
-    PictureLoader& pictures_;
+    SameFileOnce pictures_;
     QString app_;
     Drawings drawings_;
     Review review_;
