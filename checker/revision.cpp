@@ -434,9 +434,12 @@ private:
                           .arg(same.size())
                           .arg(nameList(same), quoted(used.section(u'/', -1)));
             } else if (!extensions.contains(name.extension)) {
-                why = u"Tamiro sólo lee aquí archivos %1. Guárdelo como %2 con el nombre "
-                      u"«%3.%4»."_s.arg(kinds, extensions.first().toUpper(),
-                                        name.canonical ? name.stem : u"N"_s, extensions.first());
+                why = name.canonical
+                          ? u"Tamiro sólo lee aquí archivos %1. Guárdelo como %2 con el nombre "
+                            u"«%3.%4»."_s.arg(kinds, extensions.first().toUpper(), name.stem,
+                                              extensions.first())
+                          : u"Tamiro sólo lee aquí archivos %1 con un número por nombre. Si no "
+                            u"es para Tamiro, muévalo a otro sitio."_s.arg(kinds);
             } else if (!name.isNumber) {
                 why = u"el nombre tiene que ser un número (1, 2, 3…). Cámbieselo por el número "
                       u"que le toque."_s;
