@@ -658,10 +658,14 @@ private:
                 u"%1 píxeles, repetido detrás de la ventana"_s.arg(
                     sizeText(picture.image().size())));
         } catch (const PlatformError& error) {
-            add(Severity::Fails, files_.dir(path).isEmpty() ? u"fondo.gif"_s : reached(path),
-                u"no se puede abrir, y al arrancar "_s %
+            const bool missing = files_.dir(path).isEmpty();
+            add(Severity::Fails, missing ? u"fondo.gif"_s : reached(path),
+                (missing ? u"no existe, y al arrancar "_s
+                         : u"no se puede abrir, y al arrancar "_s) %
                     childSees(messages::backgroundMissing(error.description())) %
-                    u". Copie aquí una imagen GIF con el nombre «fondo.gif»."_s);
+                    (missing
+                         ? u". Copie aquí una imagen GIF con el nombre «fondo.gif»."_s
+                         : u". Ábralo con un programa de dibujo y guárdelo de nuevo como GIF."_s));
         }
     }
 

@@ -111,7 +111,9 @@ TEST(Prediction, TheWindowShowsWhatTheCheckerPredicts) {
         World world;
         RandomTree tree{world, std::mt19937(std::uint32_t(seed)), {}};
         tree.make();
-        const Review review = reviewContent(world.files, world.pictures);
+        DiskFileSystem files(world.content.folder()); // as tamiro-revisar has its own
+        QtPictureLoader pictures(files);
+        const Review review = reviewContent(files, pictures);
         ASSERT_EQ(10, review.buttons.size());
         Form1& form = world.startedForm();
         for (const ButtonSequence& predicted : review.buttons) {
