@@ -210,7 +210,7 @@ private:
     // content folder's own path left out.
     QString childSees(const QString& message) const {
         QString line = message;
-        line.replace(u"\r\n"_s, u" "_s).replace(app_ + u'/', QString());
+        line.replace(u"\r\n"_s, QString()).replace(app_ + u'/', QString());
         return u"el niño verá "_s + quoted(line);
     }
 
