@@ -28,7 +28,7 @@ void Form1::command4_Click() {
 
 void Form1::Command3_Click() {
     ClearAnimation();
-    Picture1->hide();
+    Picture1->hide(); // hidden before the number moves: nothing it does reads the other
     std::int16_t& n = currentPictureNumber();
     n = drawings_.afterPrevious(FolderNumber, n); // n - 1 when present, else the last one
     showDrawing(SourceSize::OfPicture2, kPreviousSound);
