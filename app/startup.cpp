@@ -1,9 +1,10 @@
 // Start-up of the window, the placing of the drawing area and the end button.
 
 #include "platform/errors.h"
+#include "rules/content.h"
+#include "rules/drawing_area.h"
+#include "rules/messages.h"
 #include "ui/form1.h"
-
-#include <optional>
 
 namespace tamiro {
 
@@ -16,30 +17,21 @@ void Form1::Form_Load() {
     try {
         ShowBrushSize();
     } catch (const PlatformError& error) {
-        services_.messages.show(QStringLiteral("No puedo cargar el primer tamaño de pincel: %1.")
-                                    .arg(error.description()));
+        services_.messages.show(messages::firstBrushSizeNotLoaded(error.description()));
     }
 
     // The printing switch: the first line of "impresora.txt", when a file of
     // exactly that name is there.
-    const QString switchFile = AppFolder + "\\impresora.txt";
-    if (files_.dir(switchFile) == QStringLiteral("impresora.txt")) {
-        try {
-            PrinterSwitch = files_.readFirstLine(switchFile);
-        } catch (const PlatformError& error) {
-            services_.messages.show(
-                QStringLiteral("No puedo leer el interruptor de impresión: %1. La impresión queda "
-                               "desactivada.")
-                    .arg(error.description()));
-        }
-    }
+    const SwitchFile switchFile = readPrinterSwitch(files_, AppFolder);
+    PrinterSwitch = switchFile.line;
+    if (!switchFile.message.isEmpty())
+        services_.messages.show(switchFile.message);
 
     PointerNumber = 1;
     try {
-        Picture1->setMouseIcon(pictures_.load(AppFolder + "\\punteros\\1.ico"));
+        Picture1->setMouseIcon(pictures_.load(seriesPath(AppFolder, kPointers, 1)));
     } catch (const PlatformError& error) {
-        services_.messages.show(
-            QStringLiteral("No puedo cargar el primer puntero: %1.").arg(error.description()));
+        services_.messages.show(messages::firstPointerNotLoaded(error.description()));
     }
     Picture1->setMousePointer(kCustomPointer);
 
@@ -55,16 +47,16 @@ void Form1::Form_Load() {
 void Form1::PlacePictureArea() {
     const double screenHeight = services_.screen.height();
     const double band = screenHeight - (screenHeight - Command3->Top());
-    const double margin = roundHalfEven((band - Picture1->Height()) / 2);
+    const double margin = centredMargin(band, Picture1->Height());
     if (margin >= 1) {
         Picture1->setTop(float(margin));
     } else {
-        Picture1->setTop(5);
+        Picture1->setTop(kFittedTop);
         const double bandAgain = screenHeight - (screenHeight - Command3->Top());
-        Picture1->setHeight(float(bandAgain - 25));
+        Picture1->setHeight(float(bandAgain - kFittedCut));
     }
     Tarambel1->setTop(Picture1->Top());
-    Tarambel1->setLeft(float(double(Picture1->Width()) + Picture1->Left() + 100));
+    Tarambel1->setLeft(float(double(Picture1->Width()) + Picture1->Left() + kAnimationGap));
 }
 
 void Form1::Command2_Click() {

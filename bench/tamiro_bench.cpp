@@ -1,12 +1,13 @@
 // Speed and memory of the window's handlers: start-up, navigation steps,
 // brush moves with their repaint, the tiled background, the back search over
 // long series, the directory query, the processor time of a playing
-// animation, and resident memory over many steps and over the largest
-// drawings.
+// animation, resident memory over many steps and over the largest drawings;
+// and the teacher's checker over long series.
 //
 // Run through scripts/bench.sh (Release, offscreen, a 1920 x 1080 screen).
 // Generated content lives in /tmp/tamiro-bench and is made once.
 
+#include "checker/revision.h"
 #include "platform/disk_file_system.h"
 #include "platform/qt_picture_loader.h"
 #include "platform/qt_services.h"
@@ -178,8 +179,9 @@ QString drawingsTree() {
     return root;
 }
 
-// Folder 1 with a series of `count` drawings, every file a hard link to one
-// tiny GIF; its folders dated an hour back, or `dated` seconds from now.
+// Folder 1 with a series of `count` drawings, every file of a variant a hard
+// link to one tiny GIF (a file takes at most 65,000 links); its folders dated
+// an hour back, or `dated` seconds from now.
 QString seriesTree(int count, long dated = -3600) {
     const QString root =
         kGenerated + QString("/series-%1%2")
@@ -191,9 +193,9 @@ QString seriesTree(int count, long dated = -3600) {
     }
     QDir(root).removeRecursively();
     sampleBasics(root);
-    const QString tiny = root + "/.tiny.gif";
-    copyFile(kSample + "/medida/1.gif", tiny);
     for (const char* variant : {"si coloreado", "no coloreado"}) {
+        const QString tiny = root + "/.tiny-" + variant + ".gif";
+        copyFile(kSample + "/medida/1.gif", tiny);
         const QString folder = root + "/dibujos/1/" + variant;
         QDir().mkpath(folder);
         const QByteArray from = QFile::encodeName(tiny);
@@ -480,6 +482,25 @@ void BM_BackSearchDatedAhead(benchmark::State& state) {
     state.counters["listings_read"] = double(window.files.listingsRead());
 }
 BENCHMARK(BM_BackSearchDatedAhead)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The teacher's checker over a folder of 1,000 or 32,767 drawings, with
+// nothing else to report: every step of every button, and every file named.
+void BM_Review(benchmark::State& state) {
+    const QString root = seriesTree(int(state.range(0)));
+    StepTimer timer(state);
+    for (auto _ : state) {
+        DiskFileSystem files(root);
+        QtPictureLoader pictures(files);
+        timer.time([&] { benchmark::DoNotOptimize(reviewContent(files, pictures)); });
+    }
+}
+BENCHMARK(BM_Review)
+    ->ArgName("drawings")
+    ->Arg(1000)
+    ->Arg(32767)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // One directory query in a folder of 10,000 files, with the folder's listing
 // kept (warm) and on a fresh file system that must read it (cold).

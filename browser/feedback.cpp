@@ -1,8 +1,7 @@
 // The sound and the animation that go with every navigation step.
 
+#include "rules/content.h"
 #include "ui/form1.h"
-
-#include <limits>
 
 namespace tamiro {
 
@@ -17,14 +16,9 @@ void Form1::PlayNavigationSound(const QString& name) {
 // The next animation of the numbered series; the first number missing sends
 // the series back to 1, which is taken without a further test.
 void Form1::ShowNextAnimation() {
-    const bool pastTheTop = AnimationNumber == std::numeric_limits<std::int16_t>::max();
-    AnimationNumber = pastTheTop ? AnimationNumber : static_cast<std::int16_t>(AnimationNumber + 1);
-    const QString test =
-        (AppFolder + "\\animados\\" + QString::number(AnimationNumber) + ".gif").toUpper();
-    if (pastTheTop || files_.dir(test).isEmpty())
-        AnimationNumber = 1;
-    Tarambel1->setAnimationFile(AppFolder + "\\animados\\" + QString::number(AnimationNumber) +
-                                ".gif");
+    AnimationNumber =
+        static_cast<std::int16_t>(nextInSeries(files_, AppFolder, kAnimations, AnimationNumber));
+    Tarambel1->setAnimationFile(seriesPath(AppFolder, kAnimations, AnimationNumber));
 }
 
 } // namespace tamiro

@@ -4,21 +4,36 @@
 
 #include "checker/report_window.h"
 #include "checker/revision.h"
+#include "platform/content_file.h"
 #include "platform/disk_file_system.h"
 #include "platform/qt_picture_loader.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QIcon>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 void print(FILE* out, const QString& text) {
     std::fputs((text + u'\n').toUtf8().constData(), out);
+}
+
+// The folder's full path with its name as stored on disk, whatever its
+// encoding; empty when it is no folder.
+QString folderOnDisk(const QString& folder) {
+    QByteArray path = tamiro::encodePath(folder);
+    struct stat info {};
+    if (path.contains('\0') || ::stat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return {};
+    char resolved[PATH_MAX];
+    if (!::realpath(path.constData(), resolved))
+        return {};
+    return tamiro::decodePath(QByteArray(resolved));
 }
 
 const char* const kUsage = "Uso: tamiro-revisar [--texto | --ventana] [CARPETA]\n"
@@ -31,7 +46,7 @@ int main(int argc, char** argv) {
     bool text = false, window = false;
     QString folder;
     for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
+        const QString argument = tamiro::decodePath(QByteArray(argv[i]));
         if (argument == u"--texto") {
             text = true;
         } else if (argument == u"--ventana") {
@@ -55,12 +70,14 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QCoreApplication> app(text ? new QCoreApplication(argc, argv)
                                                      : new QApplication(argc, argv));
     if (folder.isEmpty())
-        folder = QCoreApplication::applicationDirPath();
-    if (!QFileInfo(folder).isDir()) {
-        print(stderr, QStringLiteral("No encuentro la carpeta «%1».").arg(folder));
+        folder = tamiro::DiskFileSystem::programFolder();
+    const QString given = folder;
+    folder = folderOnDisk(folder);
+    if (folder.isEmpty()) {
+        print(stderr,
+              QStringLiteral("No encuentro la carpeta «%1».").arg(tamiro::visibleText(given)));
         return 2;
     }
-    folder = QDir(folder).absolutePath();
 
     tamiro::DiskFileSystem files(folder);
     tamiro::QtPictureLoader pictures(files);
@@ -74,7 +91,9 @@ int main(int argc, char** argv) {
         QApplication::exec();
         return status;
     }
-    print(stdout, QStringLiteral("Lo que verá el niño con la carpeta %1:").arg(folder));
+    print(
+        stdout,
+        QStringLiteral("Lo que verá el niño con la carpeta %1:").arg(tamiro::visibleText(folder)));
     for (const tamiro::Finding& finding : review.findings) {
         const QString word = tamiro::severityWord(finding.severity).toUpper();
         print(stdout, word.leftJustified(6) + finding.line());

@@ -54,23 +54,33 @@ QString severityWord(Finding::Severity severity) {
 ReportWindow::ReportWindow(const Review& review, const QString& folder) {
     setWindowTitle(QStringLiteral("Revisar los dibujos de Tamiro"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
+    auto* heading =
         new QLabel(QStringLiteral("Lo que verá el niño con la carpeta %1 (de cada dibujo, a la "
                                   "izquierda el coloreado y a la derecha el sin colorear):")
-                       .arg(folder)));
+                       .arg(visibleText(folder)));
+    heading->setTextFormat(Qt::PlainText); // a folder's name is no markup
+    layout->addWidget(heading);
 
     auto* list = new QListWidget;
     list->setIconSize(QSize(2 * kThumbnail + 8, kThumbnail));
     list->setWordWrap(true);
     list->setSpacing(2);
     list->setSelectionMode(QAbstractItemView::NoSelection);
-    for (const Finding& finding : review.findings) {
+    // A list of hundreds of thousands of lines would take minutes to lay out;
+    // the terminal report has them all.
+    constexpr qsizetype kShownFindings = 5000;
+    for (const Finding& finding : review.findings.mid(0, kShownFindings)) {
         const QString word = severityWord(finding.severity);
         auto* item = new QListWidgetItem(
             thumbnails(finding.pictures),
             (word.isEmpty() ? QString() : word + QStringLiteral(": ")) + finding.line(), list);
         item->setForeground(colourOf(finding.severity));
     }
+    if (review.findings.size() > kShownFindings)
+        new QListWidgetItem(QStringLiteral("… y %1 líneas más: la lista entera sale con "
+                                           "«tamiro-revisar --texto».")
+                                .arg(review.findings.size() - kShownFindings),
+                            list);
     layout->addWidget(list);
     list->setFocus();
 

@@ -2,16 +2,19 @@
 
 #include "platform/content_file.h"
 #include "platform/errors.h"
-#include "platform/event_sound_player.h"
-#include "platform/twips.h"
+#include "rules/content.h"
+#include "rules/drawing_area.h"
+#include "rules/drawings.h"
+#include "rules/messages.h"
 
-#include <QDir>
+#include <QBuffer>
+#include <QHash>
+#include <QImageReader>
 #include <QLocale>
-#include <QMap>
 #include <QSet>
 #include <QStringBuilder>
-#include <QtEndian>
-#include <cstring>
+#include <algorithm>
+#include <sys/stat.h>
 
 namespace tamiro {
 
@@ -20,6 +23,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Severity = Finding::Severity;
+using Kind = FileSystem::Entry::Kind;
+
+constexpr int kThumbnail = 96;        // pixels a side
+constexpr int kMaxThumbnailed = 200;  // findings with pictures; the rest have none
+constexpr int kStepLimit = 2 * 32768; // clicks of one button before the review gives up
+constexpr qsizetype kQuoteLimit = 60; // characters of a quoted line
 
 QString count(qsizetype n, const char* one, const char* many) {
     return u"%1 %2"_s.arg(n).arg(QString::fromUtf8(n == 1 ? one : many));
@@ -29,124 +38,148 @@ QString sizeText(const QSize& size) {
     return u"%1 × %2"_s.arg(size.width()).arg(size.height());
 }
 
-// What the child misses of a drawing of this size on the review screen, by the
-// window's own layout: the button bar's top lies 1125 + 100 twips above the
-// bottom of the screen; the drawing area is centred above it and, when its
-// margin rounds below 1, is cut to 25 twips less than that band; the
-// animation, 1365 wide, stands 100 twips to its right. Empty when all is seen.
-QString layoutProblem(const QSize& size) {
-    const double screenWidth = pixelsToTwips(kReviewScreenWidth);
-    const double band = pixelsToTwips(kReviewScreenHeight) - 1125 - 100;
-    const auto fits = [&](int h) { return roundHalfEven((band - pixelsToTwips(h)) / 2) >= 1; };
-    const auto animationSeen = [&](int w) {
-        return (screenWidth + pixelsToTwips(w)) / 2 + 100 + 1365 <= screenWidth;
-    };
-    QStringList problems;
-    if (!fits(size.height()))
-        problems << u"se cortará por abajo"_s;
-    if (size.width() > kReviewScreenWidth)
-        problems << u"se cortará por los lados"_s;
-    if (!animationSeen(size.width()))
-        problems << u"la animación quedará fuera de la pantalla"_s;
-    if (problems.isEmpty())
-        return {};
-    int width = kReviewScreenWidth, height = kReviewScreenHeight;
-    while (!animationSeen(width))
-        --width;
-    while (!fits(height))
-        --height;
-    return u"mide %1 píxeles y en una pantalla de %2 caben %3: "_s.arg(
-               sizeText(size), sizeText({kReviewScreenWidth, kReviewScreenHeight}),
-               sizeText({width, height})) %
-           problems.join(u" y "_s);
+QString quoted(const QString& name) {
+    return u"«"_s + name + u"»"_s;
 }
 
-// The format of a WAV file, read chunk header by chunk header as the player
-// gets it; `problem` says why the program cannot play it.
-QString describeWav(const QString& file, QString& problem) {
-    QByteArray wav;
+// "1 a 5", "0, 2 y 3": the numbers a button shows, in runs.
+QString numberRuns(QList<int> numbers) {
+    std::sort(numbers.begin(), numbers.end());
+    QStringList runs;
+    for (qsizetype i = 0; i < numbers.size();) {
+        qsizetype j = i;
+        while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1)
+            ++j;
+        runs << (j > i + 1    ? u"%1 a %2"_s.arg(numbers[i]).arg(numbers[j])
+                 : j == i + 1 ? u"%1, %2"_s.arg(numbers[i]).arg(numbers[j])
+                              : QString::number(numbers[i]));
+        i = j + 1;
+    }
+    if (runs.size() > 1)
+        return runs.mid(0, runs.size() - 1).join(u", "_s) + u" y "_s + runs.last();
+    return runs.value(0);
+}
+
+// «a», «b» y «c»
+QString nameList(const QStringList& names) {
+    QStringList shown;
+    for (const QString& name : names)
+        shown << quoted(name);
+    return shown.size() > 1 ? shown.mid(0, shown.size() - 1).join(u", "_s) + u" y "_s + shown.last()
+                            : shown.value(0);
+}
+
+QImage thumbnail(const QImage& picture) {
+    if (picture.width() <= kThumbnail && picture.height() <= kThumbnail)
+        return picture;
+    return picture.scaled(kThumbnail, kThumbnail, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+bool hasTransparency(const QImage& image) {
+    if (!image.hasAlphaChannel())
+        return false;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(row[x]) < 255)
+                return true;
+    }
+    return false;
+}
+
+// Whether a JPEG carries a turn or a mirror in its camera data.
+bool turnedPhoto(const QString& file) {
     try {
-        wav = readContentFile(file, kMaxSoundBytes);
-    } catch (const PlatformError& error) {
-        return problem = error.description(), QString();
+        QByteArray bytes = readContentFile(file, 64 * 1024 * 1024);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        return QImageReader(&buffer, "jpeg").transformation() !=
+               QImageIOHandler::TransformationNone;
+    } catch (const PlatformError&) {
+        return false;
     }
-    quint16 format = 0, channels = 0, bits = 0;
-    quint32 rate = 0;
-    qint64 data = -1;
-    const char* bytes = wav.constData();
-    if (wav.size() < 12 || memcmp(bytes, "RIFF", 4) || memcmp(bytes + 8, "WAVE", 4))
-        return problem = u"no es un archivo WAV"_s, QString();
-    qint64 at = 12;
-    for (int chunks = 0; chunks < 64 && data < 0 && at + 8 <= wav.size(); ++chunks) {
-        const qint64 size = qFromLittleEndian<quint32>(bytes + at + 4), body = at + 8;
-        if (!memcmp(bytes + at, "data", 4)) {
-            data = std::min(size, wav.size() - body);
-        } else if (!memcmp(bytes + at, "fmt ", 4) && size >= 16 && body + 16 <= wav.size()) {
-            format = qFromLittleEndian<quint16>(bytes + body);
-            channels = qFromLittleEndian<quint16>(bytes + body + 2);
-            rate = qFromLittleEndian<quint32>(bytes + body + 4);
-            bits = qFromLittleEndian<quint16>(bytes + body + 14);
-        }
-        at = body + size + size % 2;
-    }
-    if (rate == 0 || channels == 0)
-        problem = u"su cabecera está dañada"_s;
-    else if (format != 1 || (bits != 8 && bits != 16))
-        problem = u"no es PCM de 8 o 16 bits (formato %1, %2 bits), lo único que Tamiro "
-                  u"sabe tocar"_s.arg(format)
-                      .arg(bits);
-    else if (data <= 0)
-        problem = u"no tiene sonido"_s;
-    if (!problem.isEmpty())
-        return {};
-    return u"PCM de %1 bits, %2, %3 Hz, %4 s"_s.arg(bits)
-        .arg(channels == 1 ? u"mono"_s : count(channels, "canal", "canales"))
-        .arg(rate)
-        .arg(QLocale(QLocale::Spanish)
-                 .toString(double(data) / (channels * bits / 8) / rate, 'f', 1));
 }
 
-// Why printing is off, for a first line whose upper case is not "SI"; a line
-// that meant to say SI is worth a warning.
-QString switchOff(const QString& line, Severity& severity) {
-    QString bare = line.toUpper().normalized(QString::NormalizationForm_D);
-    bare.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
-    severity = Severity::Warning;
-    if (line.contains(u'\n'))
-        return u"sus líneas terminan sólo con un salto de línea (LF) y Tamiro lee todo el "
-               u"archivo como una sola línea"_s;
-    if (bare.trimmed() == u"SI" && bare != u"SI")
-        return u"la primera línea «%1» lleva espacios en blanco; tiene que decir SI sin nada "
-               u"más"_s.arg(line);
-    if (bare == u"SI")
-        return u"«%1» lleva tilde; escriba SI sin tilde"_s.arg(line);
-    severity = Severity::Note;
-    if (line.isEmpty())
-        return u"la primera línea está vacía"_s;
-    return u"la primera línea dice «%1» y sólo SI la activa"_s.arg(line);
-}
+// A file name split into its number and its extension, as a numbered series
+// names them: "12.gif" is 12 and "gif".
+struct Numbered {
+    QString stem, extension; // the extension in lower case, without its dot
+    bool isNumber = false, canonical = false;
+    long long number = 0;
+    explicit Numbered(const QString& name) {
+        const qsizetype dot = name.lastIndexOf(u'.');
+        stem = dot < 0 ? name : name.left(dot);
+        extension = dot < 0 ? QString() : name.mid(dot + 1).toLower();
+        number = stem.toLongLong(&isNumber);
+        canonical = isNumber && stem == QString::number(number);
+    }
+};
 
-// A picture loaded as the program loads it, or why it could not be.
-struct Loaded {
-    QImage image;
-    QString error;
+// What a file is on disk, whatever path leads to it.
+struct Identity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    time_t seconds = 0;
+    long nanoseconds = 0;
+    bool operator==(const Identity&) const = default;
+};
+
+// The program's picture loader, with the last two files decoded kept by what
+// they are on disk: a folder of links to one picture is decoded once, not once
+// per link. What a file decodes to, or the message it fails with, is the
+// loader's.
+class SameFileOnce : public PictureLoader {
+public:
+    SameFileOnce(FileSystem& files, PictureLoader& loader) : files_(files), loader_(loader) {}
+
+    Picture load(const QString& path) override {
+        struct stat info {};
+        const QByteArray file = encodePath(files_.resolve(path));
+        if (file.contains('\0') || ::stat(file.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+            return loader_.load(path);
+        const Identity identity{info.st_dev, info.st_ino, info.st_size, info.st_mtim.tv_sec,
+                                info.st_mtim.tv_nsec};
+        for (const auto& [known, picture] : kept_)
+            if (known == identity)
+                return picture;
+        Picture picture = loader_.load(path);
+        kept_[next_++ % 2] = {identity, picture};
+        return picture;
+    }
+    Picture builtIn(const QString& name) override { return loader_.builtIn(name); }
+
+private:
+    FileSystem& files_;
+    PictureLoader& loader_;
+    std::pair<Identity, Picture> kept_[2];
+    unsigned next_ = 0;
+};
+
+// What one drawing number shows, found once per number.
+struct Outcome {
+    QString coloured, uncoloured, message;
 };
 
 class Reviewer {
 public:
     Reviewer(FileSystem& files, PictureLoader& pictures)
-        : files_(files), pictures_(pictures), app_(files.applicationFolder()) {}
+        : files_(files), pictures_(files, pictures), app_(files.applicationFolder()),
+          drawings_(files, pictures_) {}
 
     Review run() {
         for (int folder = 1; folder <= 10; ++folder)
             drawingFolder(folder);
-        otherFolders();
+        otherDrawingFolders();
         animations();
         brushes();
         pointers();
         background();
         sounds();
         printing();
+        topLevelTwins();
+        review_.drawings = int(shownDrawings_.size());
         return review_;
     }
 
@@ -155,292 +188,618 @@ private:
              const QList<QImage>& pictures = {}) {
         review_.fails += severity == Severity::Fails;
         review_.warnings += severity == Severity::Warning;
-        mentioned_.insert(file);
-        review_.findings.append({severity, file, text, pictures});
+        accounted_.insert(file);
+        QList<QImage> small;
+        if (thumbnailed_ < kMaxThumbnailed && !pictures.isEmpty()) {
+            ++thumbnailed_;
+            for (const QImage& picture : pictures)
+                small << (picture.isNull() ? QImage() : thumbnail(picture));
+        }
+        review_.findings.append({severity, file, text, small});
     }
 
+    // A path on disk relative to the content folder.
+    QString relative(const QString& onDisk) const {
+        return onDisk.startsWith(app_ + u'/') ? onDisk.mid(app_.size() + 1) : onDisk;
+    }
     // The file a composed content path reaches, relative to the content folder.
-    QString relative(const QString& path) {
-        const QString file = files_.resolve(path);
-        return file.startsWith(app_ + u'/') ? file.mid(app_.size() + 1) : file;
+    QString reached(const QString& composed) { return relative(files_.resolve(composed)); }
+    QString onDisk(const QString& composed) { return files_.resolve(composed); }
+
+    // A message of the child's as the teacher reads it: on one line, with the
+    // content folder's own path left out.
+    QString childSees(const QString& message) const {
+        QString line = message;
+        line.replace(u"\r\n"_s, QString()).replace(app_ + u'/', QString());
+        return u"el niño verá "_s + quoted(line);
     }
 
-    Loaded load(const QString& path) {
-        try {
-            return {pictures_.load(path).image(), {}};
-        } catch (const PlatformError& error) {
-            return {{}, error.description()};
+    // ---- drawings ----------------------------------------------------------
+
+    QString folderPath(int f) const { return u"%1\\dibujos\\%2"_s.arg(app_).arg(f); }
+
+    const Outcome& outcome(int f, std::int16_t n, QHash<int, Outcome>& known) {
+        const auto found = known.constFind(n);
+        if (found != known.cend())
+            return *found;
+        const DrawingStep step = drawings_.show(f, n);
+        Outcome result;
+        if (step.shown()) {
+            result.coloured = reached(step.colouredPath);
+            result.uncoloured = reached(step.uncolouredPath);
+            accounted_ << result.coloured << result.uncoloured;
+            shownDrawings_.insert(result.coloured);
+            checkPictures(step, result);
+        } else {
+            result.message = step.message;
+            explainFailure(f, n, step);
         }
-    }
-
-    // Drawing n of folder f is there as the navigation asks: the answers of
-    // the directory query, upper-cased, for its GIF and its JPEG.
-    bool drawingPresent(int f, int n) {
-        const QString number = QString::number(n);
-        const QString base = u"%1\\dibujos\\%2\\si coloreado\\%3"_s.arg(app_).arg(f).arg(n);
-        return files_.dir(base + ".GIF").toUpper() == number + ".GIF" ||
-               files_.dir(base + ".JPG").toUpper() == number + ".JPG";
-    }
-
-    // The files of a folder that its numbered series never reaches, and why.
-    void neverReached(const QString& folder, const QStringList& kinds,
-                      const QMap<int, QString>& used, int last) {
-        const QStringList names = QDir(files_.resolve(folder)).entryList(QDir::Files, QDir::Name);
-        for (const QString& name : names) {
-            const QString file = relative(folder + name);
-            if (used.values().contains(name) || mentioned_.contains(file))
-                continue;
-            const qsizetype dot = name.lastIndexOf(u'.');
-            const QString stem = name.left(dot), kind = dot < 0 ? QString() : name.mid(dot + 1);
-            bool isNumber = false;
-            const int n = stem.toInt(&isNumber);
-            QString why = u"falta el %1 y la serie se para en el %2"_s.arg(last + 1).arg(last);
-            if (!kinds.contains(kind.toLower()))
-                why = u"Tamiro no lee archivos %1, sólo .%2"_s.arg(
-                    dot < 0 ? u"sin extensión"_s : u'.' + kind.toLower(), kinds.join(u" y ."_s));
-            else if (!isNumber)
-                why = u"el nombre tiene que ser un número: 1, 2, 3..."_s;
-            else if (stem != QString::number(n))
-                why = (stem.startsWith(u'0') ? u"el número lleva ceros delante; "_s : QString()) %
-                      u"tiene que llamarse «%1.%2»"_s.arg(n).arg(kind);
-            else if (used.contains(n))
-                why = u"con el número %1 ya se usa «%2»"_s.arg(n).arg(used.value(n));
-            else if (n < 1)
-                why = u"los números empiezan en 1"_s;
-            else if (last == 0)
-                why = u"falta el 1"_s;
-            // An uncoloured drawing's picture goes in the second place.
-            const QImage image = load(folder + name).image;
-            add(Severity::Warning, file, u"no se verá nunca: "_s + why,
-                folder.endsWith(u"\\no coloreado\\") ? QList<QImage>{{}, image} : QList{image});
-        }
+        return *known.insert(n, result);
     }
 
     void drawingFolder(int f) {
-        const QString folder = u"%1\\dibujos\\%2\\"_s.arg(app_).arg(f);
-        const QString colouredDir = folder + "si coloreado\\", plainDir = folder + "no coloreado\\";
-        // The numbers the buttons reach: 0 on a folder's first visit, 1 up to
-        // the first gap, and below 0 stepping back from 0 (in folder 1 from
-        // start-up on).
-        QList<int> shown;
-        int last = 0;
-        while (last < 32767 && drawingPresent(f, last + 1))
-            shown << ++last;
-        if (drawingPresent(f, 0))
-            shown.prepend(0);
-        for (int n = -1; (f == 1 || shown.value(0) == 0) && drawingPresent(f, n); --n)
-            shown.prepend(n);
-        review_.drawings += int(shown.size());
-
-        const QString button = u"dibujos/%1"_s.arg(f);
-        const QString first = QString(colouredDir + "1.GIF").replace(u'\\', u'/');
-        if (last == 0)
-            add(Severity::Fails, button,
-                u"el botón %1 no tiene dibujo 1; el niño verá: No puedo mostrar el dibujo 1 de "
-                u"la carpeta %1: no encuentro «%2» ni «%3»."_s.arg(f)
-                    .arg(first, first.chopped(4) + ".JPG"));
-        else
-            add(Severity::Note, button,
-                u"el botón %1 enseña %2"_s.arg(f).arg(count(shown.size(), "dibujo", "dibujos")));
-
-        QMap<int, QString> usedColoured, usedPlain;
-        for (int n : shown) {
-            const QString number = QString::number(n), gif = colouredDir + number + ".GIF";
-            const QString colouredPath =
-                files_.dir(gif).isEmpty() ? colouredDir + number + ".JPG" : gif;
-            const QString plainPath = plainDir + number + ".GIF";
-            const QString jpeg = files_.dir(plainDir + number + ".JPG");
-            usedColoured[n] = files_.dir(colouredPath);
-            usedPlain[n] = files_.dir(plainPath);
-            const Loaded coloured = load(colouredPath), plain = load(plainPath);
-            const QList<QImage> both{coloured.image, plain.image};
-            const auto childSees = [&](const QString& why, const QString& error) -> QString {
-                return why %
-                       u"; el niño verá: No puedo mostrar el dibujo %1 de la carpeta %2: %3."_s
-                           .arg(n)
-                           .arg(f)
-                           .arg(error);
-            };
-            if (!coloured.error.isEmpty())
-                add(Severity::Fails, relative(colouredPath),
-                    childSees(u"no se puede leer"_s, coloured.error), both);
-            if (!plain.error.isEmpty() && usedPlain[n].isEmpty() && !jpeg.isEmpty())
-                add(Severity::Fails, relative(plainDir + jpeg),
-                    childSees(u"el dibujo sin colorear tiene que ser GIF, no JPEG"_s, plain.error),
-                    both);
-            else if (!plain.error.isEmpty())
-                add(Severity::Fails, relative(plainPath),
-                    childSees(usedPlain[n].isEmpty() ? u"falta el dibujo sin colorear"_s
-                                                     : u"no se puede leer"_s,
-                              plain.error),
-                    both);
-            if (!coloured.image.isNull() && !plain.image.isNull() &&
-                coloured.image.size() != plain.image.size())
-                add(Severity::Warning, relative(plainPath),
-                    u"mide %1 y «%2» %3: al colorear no coinciden"_s.arg(
-                        sizeText(plain.image.size()), relative(colouredPath),
-                        sizeText(coloured.image.size())),
-                    both);
-            if (const QString problem = layoutProblem(coloured.image.size()); !problem.isEmpty())
-                add(Severity::Warning, relative(colouredPath), problem, both);
+        ButtonSequence sequence{f, {}};
+        QHash<int, Outcome> known;
+        const qsizetype first = review_.findings.size(); // the button's line goes first
+        const auto click = [&](Step::Button button, std::int16_t n) {
+            const Outcome& result = outcome(f, n, known);
+            sequence.steps.append({button, n, result.coloured, result.uncoloured, result.message});
+        };
+        std::int16_t n = drawings_.afterFolderButton(f, 0);
+        click(Step::Button::Folder, n);
+        for (const Step::Button button : {Step::Button::Next, Step::Button::Previous}) {
+            QSet<int> met{n};
+            for (int i = 0; i < kStepLimit; ++i) {
+                n = button == Step::Button::Next ? drawings_.afterNext(f, n)
+                                                 : drawings_.afterPrevious(f, n);
+                click(button, n);
+                if (met.contains(n))
+                    break;
+                met.insert(n);
+            }
         }
-        neverReached(colouredDir, {"gif", "jpg"}, usedColoured, last);
-        neverReached(plainDir, {"gif"}, usedPlain, last);
+        QList<int> shown;
+        for (auto it = known.cbegin(); it != known.cend(); ++it)
+            if (it->message.isEmpty())
+                shown << it.key();
+        review_.findings.insert(
+            first,
+            {Severity::Note,
+             u"dibujos/%1"_s.arg(f),
+             shown.isEmpty() ? u"el botón %1 no enseña ningún dibujo"_s.arg(f)
+                             : u"el botón %1 enseña %2: %3"_s.arg(f).arg(
+                                   count(shown.size(), "dibujo", "dibujos"), numberRuns(shown)),
+             {}});
+        review_.buttons.append(sequence);
+        neverSeenInFolder(f, known);
+    }
+
+    // Why a step shows no drawing, told at the file to mend.
+    void explainFailure(int f, std::int16_t n, const DrawingStep& step) {
+        const QString folder = u"dibujos/%1"_s.arg(f), sees = childSees(step.message);
+        const QString uncolouredFolder = folder + u"/no coloreado"_s;
+        const QList<QImage> pictures{step.coloured.image(), step.uncoloured.image()};
+        if (step.colouredPath.endsWith(QString::number(n))) { // neither a GIF nor a JPEG
+            if (files_.list(onDisk(folderPath(f))).empty()) {
+                add(Severity::Fails, folder,
+                    u"no existe la carpeta, o está vacía, y al pulsar el botón %1 %2. Cree "
+                    u"en ella las carpetas «si coloreado» y «no coloreado» y ponga en ellas los "
+                    u"dibujos 1, 2, 3…"_s.arg(f)
+                        .arg(sees));
+                return;
+            }
+            const QString when =
+                n == 1 ? u"no hay dibujo 1 («1.gif» o «1.jpg» en «si coloreado»), y al pulsar "
+                         u"el botón %1 o al volver a empezar la serie"_s.arg(f)
+                : n == 0 ? u"sin dibujo 1, la flecha «anterior» no encuentra el último dibujo y "
+                           u"se queda en el 0, y"_s
+                         : u"no hay dibujo %1, y al llegar a él"_s.arg(n);
+            add(Severity::Fails, folder,
+                when % u" "_s % sees %
+                    u". Ponga un dibujo con el número 1 en «si coloreado», y su versión sin "
+                    u"colorear en «no coloreado»."_s);
+        } else if (step.coloured.isNull()) {
+            accounted_.insert(reached(step.uncolouredPath)); // it goes with this one
+            add(Severity::Fails, reached(step.colouredPath),
+                u"no se puede abrir, y al llegar al dibujo %1 %2. Ábralo con un programa de "
+                u"dibujo y guárdelo de nuevo como GIF o JPEG."_s.arg(n)
+                    .arg(sees),
+                pictures);
+        } else if (files_.dir(step.uncolouredPath).isEmpty()) {
+            const QString numeral = QString::number(n);
+            for (const auto& entry : files_.list(onDisk(folderPath(f) + u"\\no coloreado"_s))) {
+                const Numbered name(entry.name);
+                if (entry.kind == Kind::File && name.canonical && name.stem == numeral)
+                    return add(Severity::Fails, uncolouredFolder + u'/' + entry.name,
+                               u"es la versión sin colorear del dibujo %1, pero Tamiro sólo la "
+                               u"busca como «%1.gif», y al llegar al dibujo %2. Guárdela como "
+                               u"GIF con el nombre «%1.gif»."_s.arg(numeral, sees),
+                               pictures);
+            }
+            add(Severity::Fails, reached(step.colouredPath),
+                u"falta su versión sin colorear, y al llegar al dibujo %1 %2. Guarde la "
+                u"versión sin colorear como «%1.gif» en «%3»."_s.arg(numeral, sees,
+                                                                     uncolouredFolder),
+                pictures);
+        } else {
+            add(Severity::Fails, reached(step.uncolouredPath),
+                u"no se puede abrir, y al llegar al dibujo %1 %2. Ábralo con un programa de "
+                u"dibujo y guárdelo de nuevo como GIF."_s.arg(n)
+                    .arg(sees),
+                pictures);
+        }
+    }
+
+    // What the child will see amiss in a drawing that shows.
+    void checkPictures(const DrawingStep& step, const Outcome& files) {
+        const QImage& coloured = step.coloured.image();
+        const QImage& uncoloured = step.uncoloured.image();
+        const QList<QImage> both{coloured, uncoloured};
+        const QString colouredName = files.coloured.section(u'/', -1);
+        if (coloured.size() != uncoloured.size()) {
+            QString why = u"mide %1 y el coloreado %2 mide %3: al colorear no coinciden."_s.arg(
+                sizeText(uncoloured.size()), quoted(colouredName), sizeText(coloured.size()));
+            if (coloured.size().transposed() == uncoloured.size() &&
+                turnedPhoto(onDisk(step.colouredPath)))
+                why += u" El coloreado es una foto con una marca de giro de la cámara: el visor "
+                       u"de fotos la enseña girada, pero Tamiro la enseña tal como está guardada. "
+                       u"Ábrala con un programa de dibujo, gírela como debe verse y guárdela de "
+                       u"nuevo."_s;
+            else
+                why += u" Guarde los dos con el mismo tamaño."_s;
+            add(Severity::Warning, files.uncoloured, why, both);
+        }
+        if (hasTransparency(uncoloured))
+            add(Severity::Warning, files.uncoloured,
+                u"tiene partes transparentes, y por ellas se verán los colores antes de pintar. "
+                u"Guárdelo sin transparencia, con el fondo blanco."_s,
+                both);
+        const QSize screen(kReviewScreenWidth, kReviewScreenHeight);
+        const DrawingFit fit = fitOnScreen(coloured.size(), screen);
+        if (!fit.whole()) {
+            QStringList lost;
+            if (fit.cutBelow)
+                lost << u"se cortará por abajo"_s;
+            if (fit.cutAtSides)
+                lost << u"se cortará por los lados"_s;
+            if (fit.animationOut)
+                lost << u"la animación quedará fuera de la pantalla"_s;
+            const QSize largest = largestWhole(screen);
+            add(Severity::Warning, files.coloured,
+                u"mide %1 píxeles y en una pantalla de %2 %3. Redúzcalo a %4 como mucho."_s.arg(
+                    sizeText(coloured.size()), sizeText(screen), lost.join(u" y "_s),
+                    sizeText(largest)),
+                both);
+        }
+    }
+
+    // ---- files the child never sees ------------------------------------------
+
+    // Names every file below `folder` (on disk), each with `why`.
+    void everyFileBelow(const QString& folder, const QString& why, int depth = 0) {
+        for (const auto& entry : files_.list(folder)) {
+            const QString path = folder + u'/' + entry.name;
+            if (entry.kind == Kind::Folder && depth < 8)
+                everyFileBelow(path, why, depth + 1);
+            else if (!accounted_.contains(relative(path)))
+                add(Severity::Warning, relative(path), why);
+        }
+    }
+
+    // Why an entry that is no ordinary file, or a hidden one, is never seen;
+    // empty for an ordinary file.
+    static QString notAFile(const FileSystem::Entry& entry) {
+        switch (entry.kind) {
+        case Kind::Folder:
+            return u"es una carpeta, y aquí Tamiro sólo busca archivos. Muévala a otro sitio."_s;
+        case Kind::Nowhere:
+            return u"es un enlace a algo que ya no existe. Bórrelo y copie aquí el archivo de "
+                   u"verdad."_s;
+        case Kind::Other:
+            return u"no es un archivo corriente. Bórrelo."_s;
+        case Kind::File:
+            break;
+        }
+        if (entry.name.startsWith(u'.'))
+            return u"es un archivo oculto (su nombre empieza por un punto) y Tamiro no lo ve. "
+                   u"Quítele el punto del principio."_s;
+        return {};
+    }
+
+    // The files of one folder of a numbered series that the child never sees.
+    // `composed` is the folder as the program writes it; `usedFile(n, ext)`
+    // is the file (relative) the program reads for number n with that
+    // extension; `gap` the first number whose absence ends the series;
+    // `extensions` what the folder is read for.
+    template <typename UsedFile>
+    void neverSeen(const QString& composed, const QStringList& extensions, int gap,
+                   const QString& what, UsedFile usedFile) {
+        const QString folder = onDisk(composed);
+        const std::vector<FileSystem::Entry> entries = files_.list(folder);
+        QHash<QString, QStringList> twins;
+        for (const auto& entry : entries)
+            twins[nameKey(entry.name)] << entry.name;
+        const QString kinds = u"."_s + extensions.join(u" y ."_s);
+        for (const auto& entry : entries) {
+            const QString file = relative(folder + u'/' + entry.name);
+            if (accounted_.contains(file))
+                continue;
+            const Numbered name(entry.name);
+            QString why = notAFile(entry);
+            const QStringList& same = twins.value(nameKey(entry.name));
+            const QString used = name.canonical ? usedFile(name.number, name.extension) : QString();
+            if (!why.isEmpty()) {
+            } else if (same.size() > 1 && !used.isEmpty() && used != file) {
+                why = u"hay %1 archivos que Tamiro confunde: %2; usa %3. Deje sólo uno."_s
+                          .arg(same.size())
+                          .arg(nameList(same), quoted(used.section(u'/', -1)));
+            } else if (!extensions.contains(name.extension)) {
+                why = name.canonical
+                          ? u"Tamiro sólo lee aquí archivos %1. Guárdelo como %2 con el nombre "
+                            u"«%3.%4»."_s.arg(kinds, extensions.first().toUpper(), name.stem,
+                                              extensions.first())
+                          : u"Tamiro sólo lee aquí archivos %1 con un número por nombre. Si no "
+                            u"es para Tamiro, muévalo a otro sitio."_s.arg(kinds);
+            } else if (!name.isNumber) {
+                why = u"el nombre tiene que ser un número (1, 2, 3…). Cámbieselo por el número "
+                      u"que le toque."_s;
+            } else if (!name.canonical) {
+                why = u"el número está mal escrito (con ceros delante o con signo). Cámbiele el "
+                      u"nombre a «%1.%2»."_s.arg(name.number)
+                          .arg(name.extension);
+            } else if (name.number > kLastNumber) {
+                why = u"Tamiro sólo llega hasta el %1 %2. Póngalo en otra carpeta."_s.arg(
+                    what, QString::number(kLastNumber));
+            } else if (name.number < 1) {
+                why = u"los números empiezan en 1. Cámbiele el número."_s;
+            } else if (!used.isEmpty() && used != file) {
+                why = u"con el número %1 ya se usa %2 (el GIF va antes que el JPEG). Bórrelo o "
+                      u"cámbiele el número."_s.arg(QString::number(name.number),
+                                                   quoted(used.section(u'/', -1)));
+            } else if (gap <= name.number) {
+                why = u"falta el %1 %2 y la serie vuelve al 1 después del %3. Ponga el %2 que "
+                      u"falta."_s.arg(what)
+                          .arg(gap)
+                          .arg(gap - 1);
+                if (gap == 1)
+                    why = u"falta el %1 1, y sin él no se llega a ningún otro. Ponga el 1."_s.arg(
+                        what);
+            } else {
+                why = u"no hay %1 %2 que lo use. Bórrelo, o ponga el que le falta."_s.arg(what).arg(
+                    name.number);
+            }
+            add(Severity::Warning, file, u"no se verá nunca: "_s + why);
+        }
+    }
+
+    void neverSeenInFolder(int f, const QHash<int, Outcome>& known) {
+        // The series ends before the first number from 2 on that is absent:
+        // without drawing 1 the next button still goes on to 2.
+        int gap = 2;
+        while (gap <= kLastNumber && drawings_.present(f, std::int16_t(gap)))
+            ++gap;
+        const QString folder = folderPath(f);
+        const QString usedColoured = onDisk(folder + u"\\si coloreado"_s);
+        const QString usedUncoloured = onDisk(folder + u"\\no coloreado"_s);
+        neverSeen(folder + u"\\si coloreado"_s, {u"gif"_s, u"jpg"_s}, gap, u"dibujo"_s,
+                  [&](long long n, const QString& extension) {
+                      // The GIF when there is one, whatever the extension asked.
+                      const QString gif =
+                          reached(drawingPath(app_, f, Variant::Coloured, int(n), u".GIF"_s));
+                      if (!files_.dir(drawingPath(app_, f, Variant::Coloured, int(n), u".GIF"_s))
+                               .isEmpty() ||
+                          extension == u"gif")
+                          return gif;
+                      return reached(drawingPath(app_, f, Variant::Coloured, int(n), u".JPG"_s));
+                  });
+        neverSeen(folder + u"\\no coloreado"_s, {u"gif"_s}, gap, u"dibujo coloreado"_s,
+                  [&](long long n, const QString&) {
+                      return known.contains(int(n))
+                                 ? reached(
+                                       drawingPath(app_, f, Variant::Uncoloured, int(n), u".GIF"_s))
+                                 : QString();
+                  });
+        // Beside the two folders the program reads.
+        const QString drawingFolder = onDisk(folder);
+        for (const auto& entry : files_.list(drawingFolder)) {
+            const QString path = drawingFolder + u'/' + entry.name;
+            if (path == usedColoured || path == usedUncoloured)
+                continue;
+            const QString key = nameKey(entry.name);
+            const bool twin = entry.kind == Kind::Folder && (key == nameKey(u"si coloreado"_s) ||
+                                                             key == nameKey(u"no coloreado"_s));
+            if (twin)
+                everyFileBelow(
+                    path,
+                    u"no se verá nunca: está en %1, una carpeta que Tamiro confunde "
+                    u"con %2, la que usa. Pase el dibujo a %2 y borre %1."_s.arg(
+                        quoted(entry.name),
+                        quoted((key == nameKey(u"si coloreado"_s) ? usedColoured : usedUncoloured)
+                                   .section(u'/', -1))));
+            else if (!accounted_.contains(relative(path)))
+                add(Severity::Warning, relative(path),
+                    u"no se verá nunca: en cada carpeta de dibujos Tamiro sólo mira «si "
+                    u"coloreado» y «no coloreado». Muévalo a una de ellas o a otro sitio."_s);
+        }
     }
 
     // Folders and files beside the ten drawing folders are never opened.
-    void otherFolders() {
-        const QString dibujos = app_ + "\\dibujos\\";
-        for (const QString& name :
-             QDir(files_.resolve(dibujos)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-            bool isNumber = false;
-            const int n = name.toInt(&isNumber);
-            if (!isNumber || n < 1 || n > 10 || name != QString::number(n))
-                add(Severity::Warning, relative(dibujos + name),
-                    u"no se verá nunca: los diez botones abren las carpetas 1 a 10"_s);
+    void otherDrawingFolders() {
+        const QString dibujos = onDisk(app_ + u"\\dibujos"_s);
+        for (const auto& entry : files_.list(dibujos)) {
+            const Numbered name(entry.name);
+            const QString path = dibujos + u'/' + entry.name;
+            if (entry.kind == Kind::Folder && name.canonical && name.number >= 1 &&
+                name.number <= 10 && onDisk(folderPath(int(name.number))) == path)
+                continue;
+            add(Severity::Warning, relative(path),
+                u"no se verá nunca: los diez botones abren las carpetas 1 a 10 de «dibujos». "
+                u"Pase lo que quiera enseñar a una de ellas."_s);
         }
     }
 
-    // A numbered series that a button steps through, loaded as the button
-    // loads it: `first` and `later` are the child's messages when picture 1
-    // or a later one fails; `check` looks at each picture after the one
-    // before it. Returns the number of pictures the button reaches.
-    template <typename Check>
-    int series(const QString& name, const QString& extension, bool needsFirst, const QString& first,
-               const QString& later, Check check) {
-        const QString folder = app_ % u'\\' % name % u'\\';
-        int last = 0;
-        while (last < 32767 &&
-               !files_.dir((folder % QString::number(last + 1) % extension).toUpper()).isEmpty())
-            ++last;
-        QMap<int, QString> used;
-        Loaded previous;
-        for (int n = 1; n <= std::max(last, needsFirst ? 1 : 0); ++n) {
-            const QString path = folder % QString::number(n) % extension;
-            used[n] = files_.dir(path);
-            const Loaded picture = load(path);
-            if (!picture.error.isEmpty())
-                add(Severity::Fails, relative(path), (n == 1 ? first : later).arg(picture.error));
-            else
-                check(relative(path), path, picture.image, previous.image);
-            previous = picture;
+    // ---- the other numbered series -----------------------------------------
+
+    // Steps through a series as its button does from start-up on, loading
+    // each picture as the program loads it. `message(n, error)` is what the
+    // child is told when picture n fails, empty when nothing is said;
+    // `check` looks at each picture after the one before it. Returns the
+    // numbers reached, in order.
+    template <typename Message, typename Check>
+    QList<int> series(const Series& which, const QString& what, Message message, Check check) {
+        QList<int> order;
+        QSet<int> met;
+        QImage before;
+        for (int n = 1; !met.contains(n) && order.size() < kStepLimit;
+             n = nextInSeries(files_, app_, which, n)) {
+            met.insert(n);
+            order << n;
+            const QString path = seriesPath(app_, which, n);
+            try {
+                const QImage picture = pictures_.load(path).image();
+                accounted_.insert(reached(path));
+                check(reached(path), picture, before);
+                before = picture;
+            } catch (const PlatformError& error) {
+                const QString said = message(n, error.description());
+                const bool missing = files_.dir(path).isEmpty();
+                if (missing && said.isEmpty())
+                    continue; // nothing there and nothing said
+                const QString file = reached(path);
+                add(said.isEmpty() ? Severity::Warning : Severity::Fails, file,
+                    (missing ? u"no existe, y "_s : u"no se puede abrir, y "_s) %
+                        (said.isEmpty() ? u"no se verá"_s : childSees(said)) %
+                        (missing ? u". Copie aquí %1 con el nombre %2."_s.arg(
+                                       what, quoted(file.section(u'/', -1)))
+                                 : u". Ábralo con un programa de dibujo y guárdelo de nuevo."_s));
+            }
         }
-        neverReached(folder, {extension.mid(1)}, used, last);
-        return last;
+        int gap = 1;
+        while (gap <= which.top && gap <= kLastNumber &&
+               !files_.dir(seriesPath(app_, which, gap).toUpper()).isEmpty())
+            ++gap;
+        const QString extension = QString::fromLatin1(which.extension).mid(1);
+        neverSeen(app_ + u'\\' + QLatin1String(which.folder), {extension}, gap, u"número"_s,
+                  [&](long long n, const QString&) {
+                      return met.contains(int(n)) ? reached(seriesPath(app_, which, int(n)))
+                                                  : QString();
+                  });
+        return order;
     }
 
     void animations() {
-        const int last = series(u"animados"_s, u".gif"_s, false, u"no se verá: %1"_s,
-                                u"no se verá: %1"_s, [](auto&&...) {});
-        if (last == 0)
+        const QList<int> shown = series(
+            kAnimations, u"una animación"_s, [](int, const QString&) { return QString(); },
+            [](auto&&...) {});
+        if (files_.dir(seriesPath(app_, kAnimations, 1).toUpper()).isEmpty())
             add(Severity::Warning, u"animados"_s,
-                u"no hay animación 1.gif: junto al dibujo no se verá ninguna"_s);
+                u"no hay animación 1: junto al dibujo no se verá ninguna. Ponga una animación "
+                u"GIF con el nombre «1.gif»."_s);
         else
             add(Severity::Note, u"animados"_s,
-                count(last, "animación", "animaciones") % u", una nueva en cada paso"_s);
+                count(shown.size(), "animación", "animaciones") % u", una nueva en cada paso"_s);
     }
 
     void brushes() {
         QStringList sizes;
-        const int last = series(
-            u"medida"_s, u".gif"_s, true,
-            u"al arrancar, el niño verá: No puedo cargar el primer tamaño de pincel: %1."_s,
-            u"el niño verá: No puedo cambiar el tamaño del pincel: %1."_s,
-            [&](const QString& file, const QString&, const QImage& brush, const QImage& before) {
+        series(
+            kBrushSizes, u"un pincel"_s,
+            [](int n, const QString& error) {
+                return n == 1 ? messages::firstBrushSizeNotLoaded(error)
+                              : messages::brushSizeNotChanged(error);
+            },
+            [&](const QString& file, const QImage& brush, const QImage& before) {
                 const QSize size = brush.size();
-                if (size.width() * size.height() <= before.width() * before.height())
+                if (!before.isNull() && qint64(size.width()) * size.height() <=
+                                            qint64(before.width()) * before.height())
                     add(Severity::Warning, file,
-                        u"el pincel no crece: mide %1 y el anterior %2"_s.arg(
-                            sizeText(size), sizeText(before.size())),
+                        u"el pincel no crece: mide %1 y el anterior %2. Ordene los pinceles de "
+                        u"menor a mayor."_s.arg(sizeText(size), sizeText(before.size())),
                         {before, brush});
                 sizes << sizeText(size);
             });
         add(Severity::Note, u"medida"_s,
-            count(last, "tamaño de pincel", "tamaños de pincel") %
+            count(sizes.size(), "tamaño de pincel", "tamaños de pincel") %
                 (sizes.isEmpty() ? QString() : u": "_s + sizes.join(u", "_s)));
     }
 
     void pointers() {
-        const int last = series(
-            u"punteros"_s, u".ico"_s, true,
-            u"al arrancar, el niño verá: No puedo cargar el primer puntero: %1."_s,
-            u"el niño verá: Atención: %1"_s,
-            [&](const QString& file, const QString& path, const QImage& pointer, const QImage&) {
+        int loaded = 0;
+        series(
+            kPointers, u"un puntero"_s,
+            [](int n, const QString& error) {
+                return n == 1 ? messages::firstPointerNotLoaded(error) : messages::attention(error);
+            },
+            [&](const QString& file, const QImage& pointer, const QImage&) {
+                ++loaded;
                 QByteArray head;
                 try {
-                    ContentFile(files_.resolve(path)).readInto(head, 4);
+                    ContentFile(app_ + u'/' + file).readInto(head, 4);
                 } catch (const PlatformError&) {
                 }
                 const bool icon = head == QByteArray("\0\0\1\0", 4);
                 if (!icon || pointer.size() != QSize(32, 32))
                     add(Severity::Warning, file,
-                        u"no es un icono de 32 × 32 (es %1 de %2)"_s.arg(
-                            icon ? u"un icono"_s : u"una imagen"_s, sizeText(pointer.size())),
+                        u"no es un icono de 32 × 32 (es %1 de %2). Guárdelo como icono (.ico) "
+                        u"de 32 × 32."_s.arg(icon ? u"un icono"_s : u"una imagen"_s,
+                                             sizeText(pointer.size())),
                         {pointer});
             });
-        add(Severity::Note, u"punteros"_s, count(last, "puntero", "punteros"));
+        add(Severity::Note, u"punteros"_s, count(loaded, "puntero", "punteros"));
     }
 
+    // ---- single files ----------------------------------------------------------
+
     void background() {
-        const QString path = app_ + "\\fondo.gif";
-        const Loaded background = load(path);
-        if (background.error.isEmpty())
-            add(Severity::Note, relative(path),
+        const QString path = app_ + kBackgroundFile;
+        try {
+            const Picture picture = pictures_.load(path);
+            add(Severity::Note, reached(path),
                 u"%1 píxeles, repetido detrás de la ventana"_s.arg(
-                    sizeText(background.image.size())));
-        else
-            add(Severity::Fails, relative(path),
-                u"el niño verá: No encuentro la imagen de fondo / ERROR: "_s + background.error);
+                    sizeText(picture.image().size())));
+        } catch (const PlatformError& error) {
+            const bool missing = files_.dir(path).isEmpty();
+            add(Severity::Fails, missing ? u"fondo.gif"_s : reached(path),
+                (missing ? u"no existe, y al arrancar "_s
+                         : u"no se puede abrir, y al arrancar "_s) %
+                    childSees(messages::backgroundMissing(error.description())) %
+                    (missing
+                         ? u". Copie aquí una imagen GIF con el nombre «fondo.gif»."_s
+                         : u". Ábralo con un programa de dibujo y guárdelo de nuevo como GIF."_s));
+        }
     }
 
     void sounds() {
-        for (const auto& [name, buttons] : {std::pair{"sonido1.wav", "«siguiente» o una carpeta"},
-                                            std::pair{"sonido2.wav", "«anterior»"}}) {
-            const QString file = files_.resolve(app_ + "\\" + name);
+        for (const auto& [name, buttons] : {std::pair{kNextSound, "«siguiente» o una carpeta"},
+                                            std::pair{kPreviousSound, "«anterior»"}}) {
+            const QString bare = name.mid(1);
             const QString pressing = u"no habrá sonido al pulsar "_s + QString::fromUtf8(buttons);
-            QString problem;
-            if (!QFileInfo(file).isFile())
-                add(Severity::Warning, QString::fromUtf8(name), u"no existe: "_s + pressing);
-            else if (const QString format = describeWav(file, problem); problem.isEmpty())
-                add(Severity::Note, relative(file), format);
-            else
-                add(Severity::Fails, relative(file), pressing % u": "_s % problem);
+            if (files_.dir(app_ + name).isEmpty()) {
+                add(Severity::Warning, bare,
+                    u"no existe: %1. Copie aquí un sonido WAV con el nombre %2."_s.arg(
+                        pressing, quoted(bare)));
+                continue;
+            }
+            const SoundFormat sound = navigationSound(files_, name);
+            if (!sound.plays()) {
+                add(Severity::Fails, reached(app_ + name),
+                    u"%1: %2. Guárdelo como WAV PCM de 16 bits, mono o estéreo."_s.arg(
+                        pressing, sound.problem));
+                continue;
+            }
+            add(Severity::Note, reached(app_ + name),
+                u"PCM de %1 bits, %2, %3 Hz, %4 s"_s.arg(sound.bits)
+                    .arg(sound.channels == 1   ? u"mono"_s
+                         : sound.channels == 2 ? u"estéreo"_s
+                                               : count(sound.channels, "canal", "canales"))
+                    .arg(sound.rate)
+                    .arg(QLocale(QLocale::Spanish).toString(sound.seconds, 'f', 1)));
         }
     }
 
-    // Printing is on when the upper case of the first line of a file named
-    // exactly "impresora.txt" is "SI"; nothing is trimmed.
     void printing() {
-        const QString path = app_ + "\\impresora.txt", name = u"impresora.txt"_s;
-        const QString onDisk = files_.dir(path), off = u"la impresión está desactivada: "_s;
-        if (onDisk.isEmpty())
+        const QString path = app_ + kSwitchFile, name = kSwitchFile.mid(1);
+        const QString answer = files_.dir(path), off = u"la impresión está desactivada: "_s;
+        if (answer.isEmpty())
             return add(Severity::Note, name, u"no existe: la impresión está desactivada"_s);
-        if (onDisk != name)
-            return add(Severity::Warning, onDisk,
-                       off + u"Tamiro sólo lee «impresora.txt», escrito así, en minúsculas"_s);
-        QString line;
-        try {
-            line = files_.readFirstLine(path);
-        } catch (const PlatformError& error) {
+        if (answer != name)
+            return add(Severity::Warning, answer,
+                       off + u"Tamiro sólo lee «impresora.txt», escrito así, en minúsculas. "
+                             u"Cámbiele el nombre."_s);
+        const SwitchFile read = readPrinterSwitch(files_, app_);
+        if (!read.message.isEmpty())
             return add(Severity::Fails, name,
-                       u"al arrancar, el niño verá: No puedo leer el interruptor de impresión: "
-                       u"%1. La impresión queda desactivada."_s.arg(error.description()));
-        }
-        if (line.toUpper() == u"SI")
+                       u"no se puede leer, y al arrancar "_s % childSees(read.message) %
+                           u". Bórrelo y escriba uno nuevo con SI o NO."_s);
+        const QString line = read.line;
+        if (printingOn(line))
             return add(Severity::Note, name, u"la impresión está activada"_s);
-        Severity severity;
-        const QString why = switchOff(line, severity);
-        add(severity, name, off + why);
+        const QString shown = quoted(visibleText(line, kQuoteLimit));
+        QString bare = line.toUpper().normalized(QString::NormalizationForm_D);
+        bare.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+        const auto warn = [&](const QString& why) { add(Severity::Warning, name, off + why); };
+        if (line.startsWith(u"\u00ff\u00fe"_s) || line.startsWith(u"\u00fe\u00ff"_s) ||
+            line.contains(QChar(0)))
+            return warn(u"está guardado como «Unicode» (UTF-16) y Tamiro no lo entiende. "
+                        u"Guárdelo como texto normal (ANSI o UTF-8) con SI en la primera línea."_s);
+        if (line.contains(u'\n'))
+            return warn(u"sus líneas no terminan como Tamiro espera, y lo lee todo como una "
+                        u"sola línea: "_s +
+                        shown + u". Deje en el archivo sólo la palabra SI."_s);
+        if (bare.trimmed() == u"SI" && bare != u"SI")
+            return warn(u"la primera línea "_s + shown +
+                        u" lleva espacios en blanco. Déjela en SI, sin nada más."_s);
+        if (bare == u"SI")
+            return warn(shown + u" lleva tilde. Escriba SI sin tilde."_s);
+        add(Severity::Note, name,
+            off + (line.isEmpty()
+                       ? u"la primera línea está vacía"_s
+                       : u"la primera línea dice "_s + shown + u" y sólo SI la activa"_s));
+    }
+
+    // Two entries of the content folder that the program takes for one.
+    void topLevelTwins() {
+        const QStringList names{u"dibujos"_s,     u"animados"_s,     u"medida"_s,
+                                u"punteros"_s,    u"fondo.gif"_s,    u"sonido1.wav"_s,
+                                u"sonido2.wav"_s, u"impresora.txt"_s};
+        QHash<QString, QStringList> twins;
+        for (const auto& entry : files_.list(app_))
+            twins[nameKey(entry.name)] << entry.name;
+        for (const QString& name : names) {
+            const QStringList& same = twins.value(nameKey(name));
+            if (same.size() < 2)
+                continue;
+            const QString used = onDisk(app_ + u'\\' + name).section(u'/', -1);
+            for (const QString& other : same)
+                if (other != used && !accounted_.contains(other))
+                    add(Severity::Warning, other,
+                        u"no se usará nunca: hay %1 que Tamiro confunde: %2; usa %3. Deje "
+                        u"sólo uno."_s.arg(count(same.size(), "nombre", "nombres"), nameList(same),
+                                           quoted(used)));
+        }
     }
 
     FileSystem& files_;
-    PictureLoader& pictures_;
+    SameFileOnce pictures_;
     QString app_;
+    Drawings drawings_;
     Review review_;
-    QSet<QString> mentioned_;
+    QSet<QString> accounted_;     // files shown, or named in a finding
+    QSet<QString> shownDrawings_; // coloured files the buttons show
+    int thumbnailed_ = 0;
 };
 
 } // namespace
+
+QString visibleText(const QString& text, qsizetype limit) {
+    QString shown;
+    shown.reserve(text.size());
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (limit >= 0 && characters >= limit) {
+            shown += u"…"_s;
+            break;
+        }
+        ++characters;
+        const char16_t c = text.at(i).unicode();
+        if (c == 0x1b)
+            shown += u"\\e"_s;
+        else if (c < 0x20 || c == 0x7f || (c >= 0x80 && c < 0xa0))
+            shown += u"\\x%1"_s.arg(int(c), 2, 16, QChar(u'0'));
+        else if (c >= 0xdc80 && c <= 0xdcff) // a byte of a name that is no text
+            shown += u"\\x%1"_s.arg(int(c - 0xdc00), 2, 16, QChar(u'0'));
+        else if ((c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069) || c == 0x200e ||
+                 c == 0x200f) // marks that turn the writing direction
+            shown += u"\\u%1"_s.arg(int(c), 4, 16, QChar(u'0'));
+        else
+            shown += text.at(i);
+    }
+    return shown;
+}
+
+QString Finding::line() const {
+    return visibleText(file.isEmpty() ? text : file + u": "_s + text);
+}
 
 QString Review::summary() const {
     const QString shown = count(drawings, "dibujo", "dibujos") + u" en los diez botones"_s;

@@ -1,29 +1,50 @@
 #pragma once
 
 // The teacher's review of a content folder: what the child will see, told file
-// by file in Spanish, found with the program's own directory query and picture
-// loader so that every verdict is the program's.
+// by file in Spanish. It runs the program's own steps (rules/) on the
+// program's own file system and picture loader, so every verdict is the
+// program's; what it adds is the explanation, and what to do about it.
 
 #include "platform/services.h"
 
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <cstdint>
 
 namespace tamiro {
 
 struct Finding {
     enum class Severity { Note, Warning, Fails }; // in rising order
     Severity severity = Severity::Note;
-    QString file;           // relative to the content folder, with "/"
-    QString text;           // Spanish, one line
-    QList<QImage> pictures; // coloured before uncoloured, where they say it better
+    QString file;           // relative to the content folder, with "/", as stored
+    QString text;           // Spanish; a warning or a failure ends with what to do
+    QList<QImage> pictures; // small: coloured before uncoloured, where they say it better
 
-    QString line() const { return file.isEmpty() ? text : file + QStringLiteral(": ") + text; }
+    // The line the teacher reads, with control characters made visible.
+    QString line() const;
+};
+
+// One click of the child's and what it brings: the drawing, or a message.
+struct Step {
+    enum class Button { Folder, Next, Previous };
+    Button button;
+    std::int16_t number;          // the folder's drawing number after the click
+    QString coloured, uncoloured; // the files shown, relative to the content folder
+    QString message;              // what the child reads instead, when not empty
+};
+
+// What a child meets with one folder button, from start-up on: the folder
+// button, then the next button until the series comes back to a drawing it
+// has shown, then the previous button until it does so again.
+struct ButtonSequence {
+    int folder = 0;
+    QList<Step> steps;
 };
 
 struct Review {
     QList<Finding> findings;
+    QList<ButtonSequence> buttons; // folders 1 to 10
     int fails = 0, warnings = 0, drawings = 0;
     bool passes() const { return fails == 0; }
     QString summary() const;
@@ -34,5 +55,10 @@ Review reviewContent(FileSystem& files, PictureLoader& pictures);
 
 // The screen the drawing area is measured on, in pixels.
 inline constexpr int kReviewScreenWidth = 1024, kReviewScreenHeight = 768;
+
+// Text from the content (names, a quoted line) made safe to show: control
+// characters and bytes that are no text become visible escapes ("\e",
+// "\x01"); longer than `limit` characters, it is cut with "…".
+QString visibleText(const QString& text, qsizetype limit = -1);
 
 } // namespace tamiro

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstdlib>
 #include <dirent.h>
 #include <sys/stat.h>
@@ -25,10 +26,14 @@ constexpr std::int64_t kRacySeconds = 2;
 // At most this many folders are kept; the content tree has a few dozen.
 constexpr int kMaxListings = 512;
 
-// Names match when their upper-case forms fold alike: "ß", "ss" and "SS",
-// or "ı", "i" and "I".
 QString key(const QString& name) {
-    return name.toUpper().toCaseFolded();
+    return nameKey(name);
+}
+
+// Code-point order: the order of the names' bytes on disk, which is that of
+// their characters for UTF-8 names.
+bool before(const QString& a, const QString& b) {
+    return encodePath(a) < encodePath(b);
 }
 
 bool isHidden(const QString& name) {
@@ -44,6 +49,12 @@ QString joined(const QString& folder, const QString& name) {
 }
 
 } // namespace
+
+// Names match when their upper-case forms fold alike: "ß", "ss" and "SS",
+// or "ı", "i" and "I".
+QString nameKey(const QString& name) {
+    return name.toUpper().toCaseFolded();
+}
 
 DiskFileSystem::DiskFileSystem(QString applicationFolder)
     : applicationFolder_(std::move(applicationFolder)) {
@@ -116,7 +127,7 @@ const DiskFileSystem::Listing* DiskFileSystem::listing(const QString& folder, co
                 if (::stat(full.constData(), &target) == 0)
                     type = S_ISREG(target.st_mode) ? DT_REG : S_ISDIR(target.st_mode) ? DT_DIR : 0;
                 else
-                    type = 0;
+                    kind = Kind::Nowhere, type = 0;
             }
             if (type == DT_REG)
                 kind = Kind::File;
@@ -136,18 +147,26 @@ const DiskFileSystem::Entry* DiskFileSystem::find(const QString& folder, const Q
     const Listing* list = listing(folder, known);
     if (!list)
         return nullptr;
-    const auto matches = list->byFoldedName.constFind(key(name));
-    if (matches == list->byFoldedName.cend())
-        return nullptr;
     const Kind wanted = wantFolder ? Kind::Folder : Kind::File;
+    return choose(*list, name, [&](const Entry& entry) {
+        return entry.kind == wanted && (wantFolder || !isHidden(entry.name));
+    });
+}
+
+template <typename Accept>
+const DiskFileSystem::Entry* DiskFileSystem::choose(const Listing& list, const QString& name,
+                                                    Accept accept) {
+    const auto matches = list.byFoldedName.constFind(key(name));
+    if (matches == list.byFoldedName.cend())
+        return nullptr;
     const Entry* best = nullptr;
     for (int index : *matches) {
-        const Entry& entry = list->entries[static_cast<size_t>(index)];
-        if (entry.kind != wanted || (!wantFolder && isHidden(entry.name)))
+        const Entry& entry = list.entries[static_cast<size_t>(index)];
+        if (!accept(entry))
             continue;
         if (entry.name == name)
             return &entry; // the exact spelling wins over other letter cases
-        if (!best || entry.name < best->name)
+        if (!best || before(entry.name, best->name))
             best = &entry;
     }
     return best;
@@ -236,23 +255,35 @@ QString DiskFileSystem::resolve(const QString& path) {
     const QString exact = joined(folder, name);
     struct stat info {};
     const QByteArray encoded = encodePath(exact);
-    if (!encoded.contains('\0') && ::stat(encoded.constData(), &info) == 0)
+    if (!encoded.contains('\0') && ::stat(encoded.constData(), &info) == 0 && S_ISREG(info.st_mode))
         return exact;
     const Listing* list = listing(folder, &stamp);
     if (!list)
         return exact;
-    const auto matches = list->byFoldedName.constFind(key(name));
-    if (matches == list->byFoldedName.cend())
-        return exact;
-    // A file is preferred; a folder of that name still resolves, so that the
-    // reader can say it is a folder.
-    const Entry* best = nullptr;
-    for (int index : *matches) {
-        const Entry& entry = list->entries[static_cast<size_t>(index)];
-        if (!best || (entry.kind == Kind::File && best->kind != Kind::File))
-            best = &entry;
-    }
-    return joined(folder, best->name);
+    // The file the directory query answers; without one, anything of that
+    // name, so that the reader can say it is a folder.
+    const Entry* best = choose(*list, name, [](const Entry& entry) {
+        return entry.kind == Kind::File && !isHidden(entry.name);
+    });
+    if (!best)
+        best = choose(*list, name, [](const Entry&) { return true; });
+    return best ? joined(folder, best->name) : exact;
+}
+
+std::vector<FileSystem::Entry> DiskFileSystem::list(const QString& folder) {
+    const Listing* found = listing(folder);
+    if (!found)
+        return {};
+    std::vector<std::pair<QByteArray, const Entry*>> named;
+    named.reserve(found->entries.size());
+    for (const Entry& entry : found->entries)
+        named.emplace_back(encodePath(entry.name), &entry);
+    std::sort(named.begin(), named.end());
+    std::vector<Entry> entries;
+    entries.reserve(named.size());
+    for (const auto& [bytes, entry] : named)
+        entries.push_back(*entry);
+    return entries;
 }
 
 QString DiskFileSystem::readFirstLine(const QString& path) {

@@ -29,6 +29,7 @@ public:
     QString dir(const QString& path) override;
     QString readFirstLine(const QString& path) override;
     QString resolve(const QString& path) override;
+    std::vector<Entry> list(const QString& folder) override;
 
     // How many times a folder was read from disk (for the benchmarks and tests).
     std::uint64_t listingsRead() const { return listingsRead_; }
@@ -37,11 +38,8 @@ public:
     static constexpr qint64 kMaxLineBytes = 16 * 1024 * 1024;
 
 private:
-    enum class Kind : std::uint8_t { File, Folder, Other };
-    struct Entry {
-        QString name;
-        Kind kind;
-    };
+    using Kind = FileSystem::Entry::Kind;
+    using Entry = FileSystem::Entry;
     struct Stamp {
         std::int64_t seconds = -1, nanoseconds = 0, changeSeconds = 0, changeNanoseconds = 0;
         std::uint64_t device = 0, inode = 0;
@@ -58,6 +56,10 @@ private:
     const Listing* listing(const QString& folder, const Stamp* known = nullptr);
     const Entry* find(const QString& folder, const QString& name, bool wantFolder,
                       const Stamp* known = nullptr);
+    // Of the entries that match `name`, the one the program takes: of the
+    // kinds accepted, the exact spelling, else the first in code-point order.
+    template <typename Accept>
+    static const Entry* choose(const Listing& list, const QString& name, Accept accept);
     // Splits a path into its folder on disk (empty when there is none) and
     // its last name; `below` tells whether names are matched without regard
     // to letter case.

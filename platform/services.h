@@ -3,8 +3,13 @@
 #include "platform/picture.h"
 
 #include <QString>
+#include <vector>
 
 namespace tamiro {
+
+// Two names on disk match when their keys are equal: letter case does not
+// count, and a name also matches its upper-case form ("Straße", "STRASSE").
+QString nameKey(const QString& name);
 
 // The services the window needs from the machine. Each has one real
 // implementation in this folder; tests replace the ones that would reach a
@@ -17,14 +22,28 @@ public:
     virtual QString applicationFolder() const = 0;
     // The directory query: the bare name, as stored on disk, of the ordinary
     // file that matches the full path without regard to letter case, or an
-    // empty text. Folders and hidden files do not count.
+    // empty text. Folders and hidden files do not count. When several names
+    // match, the one spelled exactly as asked wins, else the first of them in
+    // code-point order, whatever order the folder lists them in; folders on
+    // the way are chosen by the same rule.
     virtual QString dir(const QString& path) = 0;
     // The characters of a text file up to its first carriage return.
     virtual QString readFirstLine(const QString& path) = 0;
     // The file on disk that a composed content path names: backslashes become
-    // separators and each name is matched without regard to letter case. A path
-    // that names nothing comes back mapped but otherwise unchanged.
+    // separators and each name is matched as the directory query matches it,
+    // with the same choice among several (an ordinary file before anything
+    // else). A path that names nothing comes back mapped but otherwise
+    // unchanged.
     virtual QString resolve(const QString& path) = 0;
+
+    // What a folder on disk holds, every entry as stored, in code-point order
+    // of the names; empty when there is no such folder.
+    struct Entry {
+        enum class Kind { File, Folder, Nowhere, Other }; // Nowhere: a dangling link
+        QString name;
+        Kind kind;
+    };
+    virtual std::vector<Entry> list(const QString& folder) = 0;
 };
 
 class PictureLoader {

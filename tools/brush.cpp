@@ -2,6 +2,8 @@
 // pointer reveals the coloured drawing.
 
 #include "platform/errors.h"
+#include "rules/content.h"
+#include "rules/messages.h"
 #include "ui/form1.h"
 
 #include <cmath>
@@ -9,16 +11,11 @@
 namespace tamiro {
 
 void Form1::Command1_Click() {
-    ++SizeNumber;
-    const QString test =
-        (AppFolder + "\\medida\\" + QString::number(SizeNumber) + ".gif").toUpper();
-    if (files_.dir(test).isEmpty())
-        SizeNumber = 1;
+    SizeNumber = nextInSeries(files_, AppFolder, kBrushSizes, SizeNumber);
     try {
         ShowBrushSize();
     } catch (const PlatformError& error) {
-        services_.messages.show(
-            QStringLiteral("No puedo cambiar el tamaño del pincel: %1.").arg(error.description()));
+        services_.messages.show(messages::brushSizeNotChanged(error.description()));
         return;
     }
     Picture1->setMousePointer(kCustomPointer);
@@ -27,8 +24,7 @@ void Form1::Command1_Click() {
 // Brush size SizeNumber on the button and as the brush image: one load of
 // its picture serves both, so they never show different sizes.
 void Form1::ShowBrushSize() {
-    const Picture brush =
-        pictures_.load(AppFolder + "\\medida\\" + QString::number(SizeNumber) + ".gif");
+    const Picture brush = pictures_.load(seriesPath(AppFolder, kBrushSizes, SizeNumber));
     Command1->setPicture(brush);
     Image1->setPicture(brush);
 }

@@ -1,6 +1,8 @@
 // The pointer button and the print button share one handler and one trap.
 
 #include "platform/errors.h"
+#include "rules/content.h"
+#include "rules/messages.h"
 #include "ui/form1.h"
 
 namespace tamiro {
@@ -8,18 +10,13 @@ namespace tamiro {
 void Form1::Command6_Click(std::int16_t Index) {
     try {
         if (Index == 0) {
-            ++PointerNumber;
-            const QString test =
-                (AppFolder + "\\punteros\\" + QString::number(PointerNumber) + ".ico").toUpper();
-            if (files_.dir(test).isEmpty())
-                PointerNumber = 1;
-            const QString file =
-                AppFolder + "\\punteros\\" + QString::number(PointerNumber) + ".ico";
+            PointerNumber = nextInSeries(files_, AppFolder, kPointers, PointerNumber);
+            const QString file = seriesPath(AppFolder, kPointers, PointerNumber);
             Command6(0).setPicture(pictures_.load(file));
             Picture1->setMouseIcon(pictures_.load(file));
             Picture1->setMousePointer(kCustomPointer);
         } else if (Index == 1) {
-            if (PrinterSwitch.toUpper() != QStringLiteral("SI"))
+            if (!printingOn(PrinterSwitch))
                 return;
             const Picture drawing = Picture1->picture();
             const float width = Picture1->Width();
@@ -28,7 +25,7 @@ void Form1::Command6_Click(std::int16_t Index) {
             services_.printer.endDoc();
         }
     } catch (const PlatformError& error) {
-        services_.messages.show(QStringLiteral("Atención: ") + error.description());
+        services_.messages.show(messages::attention(error.description()));
     }
 }
 

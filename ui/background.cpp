@@ -1,6 +1,8 @@
 // The background picture, tiled over the window at every paint.
 
 #include "platform/errors.h"
+#include "rules/content.h"
+#include "rules/messages.h"
 #include "ui/form1.h"
 #include "ui/tiling.h"
 
@@ -14,7 +16,7 @@ void Form1::Form_Paint(QPainter& painter) {
 }
 
 void Form1::Form_Paint(QPainter& painter, const QRegion& region) {
-    const QString path = files_.applicationFolder() + "\\fondo.gif";
+    const QString path = files_.applicationFolder() + kBackgroundFile;
     TileBackground(path, painter, region);
 }
 
@@ -46,8 +48,7 @@ void Form1::TileBackground(const QString& path, QPainter& painter, const QRegion
             twips(part.left() - 1) - BackgroundWidth, twips(part.top() - 1) - BackgroundHeight,
             twips(part.right() + 2), twips(part.bottom() + 2));
     } catch (const PlatformError& error) {
-        reportBackgroundProblem(QStringLiteral("No encuentro la imagen de fondo \r\nERROR: ") +
-                                error.description());
+        reportBackgroundProblem(messages::backgroundMissing(error.description()));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/form1.h"
 
+#include "rules/drawing_area.h"
+
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -32,7 +34,8 @@ Form1::Form1(Services services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       Command6(this, 2, [this](std::int16_t index) { Command6_Click(index); }),
       Command5(this, 10, [this](std::int16_t index) { Command5_Click(index); }),
-      services_(services), files_(services.files), pictures_(services.pictures) {
+      services_(services), files_(services.files), pictures_(services.pictures),
+      drawings_(files_, pictures_) {
     setWindowTitle(QString());
     setWindowIcon(QIcon(builtIn(pictures_, QStringLiteral("I1.ico")).pixmap()));
     resize(twipsToPixels(10695), twipsToPixels(7695));
@@ -62,7 +65,7 @@ Form1::Form1(Services services, QWidget* parent)
     Command3->setPicture(builtIn(pictures_, QStringLiteral("B4.gif")));
 
     Tarambel1 = new AnimationControl(this, files_);
-    Tarambel1->setPlace(0, 3240, 1365, 1350); // its saved extent, 2408 x 2381 HIMETRIC
+    Tarambel1->setPlace(0, 3240, kAnimationWidth, 1350); // its saved extent, 2408 x 2381 HIMETRIC
     Tarambel1->setAnimationFile(QStringLiteral("animacion.gif"));
 
     Command1 = new GraphicalButton(this);

@@ -5,6 +5,7 @@
 #include "platform/graphical_button.h"
 #include "platform/picture_box.h"
 #include "platform/services.h"
+#include "rules/drawings.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -75,10 +76,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Navigation: the presence test of a drawing, and showing the drawing
-    // finally chosen.
-    enum class Search { Forward, Back };
-    bool drawingPresent(std::int16_t n, Search search);
+    // Navigation: showing the drawing finally chosen.
     enum class SourceSize { OfPicture1, OfPicture2 };
     void showDrawing(SourceSize source, const QString& sound);
     std::int16_t& currentPictureNumber();
@@ -88,6 +86,7 @@ private:
     Services services_;
     FileSystem& files_;
     PictureLoader& pictures_;
+    Drawings drawings_;
 
     // Kept by TileBackground once the background has loaded.
     Picture BackgroundPicture;

@@ -1,5 +1,6 @@
 // The button bar along the bottom of the screen, whatever its size.
 
+#include "rules/drawing_area.h"
 #include "ui/form1.h"
 
 #include <cmath>
@@ -17,15 +18,15 @@ void Form1::ArrangeControls() {
 
     for (GraphicalButton* large :
          {Command3, Command4, Command1, Command2, &Command6(0), &Command6(1)}) {
-        large->setWidth(975);
-        large->setHeight(1125);
+        large->setWidth(kBarButtonWidth);
+        large->setHeight(kBarButtonHeight);
     }
     for (std::int16_t i = 0; i <= 9; ++i) {
         Command5(i).setWidth(495);
         Command5(i).setHeight(495);
     }
 
-    Command3->setTop(float(screenHeight - Command3->Height() - 100));
+    Command3->setTop(float(screenHeight - Command3->Height() - kBelowBar));
     for (GraphicalButton* level :
          {Command4, &Command6(0), &Command6(1), Command1, Command2, &Command5(0)})
         level->setTop(Command3->Top());
@@ -49,9 +50,9 @@ void Form1::ArrangeControls() {
     Command1->setLeft(rightOf(Command6(0)));
     Command2->setLeft(rightOf(*Command1));
 
-    Picture1->setLeft(float((screenWidth - Picture1->Width()) / 2));
+    Picture1->setLeft(centredLeft(screenWidth, Picture1->Width()));
     Tarambel1->setTop(Picture1->Top());
-    Tarambel1->setLeft(float(double(Picture1->Width()) + Picture1->Left() + 100));
+    Tarambel1->setLeft(float(double(Picture1->Width()) + Picture1->Left() + kAnimationGap));
 }
 
 } // namespace tamiro

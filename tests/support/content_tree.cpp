@@ -7,7 +7,8 @@
 
 namespace tamiro::testing {
 
-// Qt writes no GIF. One frame with a palette of the image's colours; the LZW
+// Qt writes no GIF. One frame with a palette of the image's colours (one of
+// them see-through when the image has one); the LZW
 // data holds every pixel as a literal 9-bit code, with a clear code often
 // enough that the code size never grows.
 bool writeGif(const QString& path, const QImage& source) {
@@ -23,6 +24,11 @@ bool writeGif(const QString& path, const QImage& source) {
         const QRgb colour = i < image.colorCount() ? image.color(i) : 0;
         out.append(char(qRed(colour))).append(char(qGreen(colour))).append(char(qBlue(colour)));
     }
+    for (int i = 0; i < image.colorCount(); ++i)
+        if (qAlpha(image.color(i)) == 0) { // that colour is see-through
+            out.append("\x21\xf9\x04\x01\0\0", 6).append(char(i)).append('\0');
+            break;
+        }
     out.append(',');
     for (int value : {0, 0, image.width(), image.height()})
         put16(value);
@@ -71,6 +77,37 @@ void ContentTree::picture(const QString& relative, const QImage& image) {
     if (!(relative.endsWith(".gif", Qt::CaseInsensitive) ? writeGif(file, image)
                                                          : image.save(file, nullptr, 100)))
         qFatal("cannot write %s", qPrintable(relative));
+}
+
+static QByteArray le(quint32 value, int bytes) {
+    QByteArray out(bytes, '\0');
+    for (int i = 0; i < bytes; ++i)
+        out[i] = char(value >> (8 * i));
+    return out;
+}
+
+QByteArray riffChunk(const char* id, const QByteArray& body, quint32 size) {
+    return QByteArray(id, 4) + le(size, 4) + body;
+}
+
+QByteArray Wav::bytes() const {
+    QByteArray fmt = le(tag, 2) + le(channels, 2) + le(rate, 4) +
+                     le(rate * channels * bits / 8, 4) + le(channels * bits / 8, 2) + le(bits, 2);
+    if (fmtSize >= 18)
+        fmt += le(fmtSize - 18, 2);
+    if (fmtSize == 40)
+        fmt += le(bits, 2) + le(mask, 4) +
+               QByteArray("\1\0\0\0\0\0\x10\0\x80\0\0\xaa\0\x38\x9b\x71", 16);
+    QByteArray samples;
+    for (int i = 0; i < rate / 10 * channels; ++i) {
+        const bool high = i / channels / (rate / 400) % 2; // 200 Hz
+        samples += bits == 8 ? QByteArray(1, high ? char(228) : char(28))
+                             : le(high ? 20000 : quint32(-20000), bits / 8);
+    }
+    QByteArray body = QByteArray("WAVE") + before + riffChunk("fmt ", fmt, fmt.size()) +
+                      riffChunk("data", samples, dataSize ? dataSize : samples.size());
+    body.chop(cut);
+    return riffChunk("RIFF", body, body.size());
 }
 
 void ContentTree::text(const QString& relative, const QByteArray& bytes) {

@@ -17,6 +17,19 @@ bool writeGif(const QString& path, const QImage& image);
 // edges can be told apart.
 QImage framedImage(int width, int height, const QColor& fill);
 
+// A RIFF/WAVE file of a loud 200 Hz square wave of 0.1 s: a format chunk of
+// `tag` (0xfffe: extensible, PCM with this channel mask) and `fmtSize`, with
+// `before` in front of it; a data chunk of the samples' size unless given;
+// `cut` bytes left off the end.
+struct Wav {
+    int channels = 1, rate = 22050, bits = 16, tag = 1, fmtSize = 16;
+    quint32 mask = 0, dataSize = 0;
+    QByteArray before = {};
+    int cut = 0;
+    QByteArray bytes() const;
+};
+QByteArray riffChunk(const char* id, const QByteArray& body, quint32 size);
+
 class ContentTree {
 public:
     QString folder() const { return dir_.path(); }
