@@ -301,6 +301,10 @@ private:
                 met.insert(n);
             }
         };
+        // The folder chosen at start-up answers its arrows before its button:
+        // "previous" from drawing 0 may find a drawing -1.
+        if (f == kStartFolder)
+            arrow(Step::Button::Previous);
         n = drawings_.afterFolderButton(f, n);
         click(Step::Button::Folder, n);
         arrow(Step::Button::Next);

@@ -23,6 +23,10 @@ struct DrawingStep {
     bool shown() const { return message.isEmpty(); }
 };
 
+// The folder chosen at start-up, before any folder button: its arrows step
+// from drawing 0.
+inline constexpr int kStartFolder = 1;
+
 class Drawings {
 public:
     Drawings(FileSystem& files, PictureLoader& pictures) : files_(files), pictures_(pictures) {}
