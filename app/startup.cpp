@@ -9,7 +9,7 @@
 namespace tamiro {
 
 void Form1::Form_Load() {
-    FolderNumber = 1;
+    FolderNumber = kStartFolder;
     AppFolder = files_.applicationFolder();
     SizeNumber = 1;
 

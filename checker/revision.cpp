@@ -2,6 +2,7 @@
 
 #include "platform/content_file.h"
 #include "platform/errors.h"
+#include "platform/picture_file.h"
 #include "rules/content.h"
 #include "rules/drawing_area.h"
 #include "rules/drawings.h"
@@ -14,6 +15,7 @@
 #include <QSet>
 #include <QStringBuilder>
 #include <algorithm>
+#include <cmath>
 #include <sys/stat.h>
 
 namespace tamiro {
@@ -29,6 +31,7 @@ constexpr int kThumbnail = 96;        // pixels a side
 constexpr int kMaxThumbnailed = 200;  // findings with pictures; the rest have none
 constexpr int kStepLimit = 2 * 32768; // clicks of one button before the review gives up
 constexpr qsizetype kQuoteLimit = 60; // characters of a quoted line
+constexpr QSize kScreen(kReviewScreenWidth, kReviewScreenHeight);
 
 QString count(qsizetype n, const char* one, const char* many) {
     return u"%1 %2"_s.arg(n).arg(QString::fromUtf8(n == 1 ? one : many));
@@ -73,6 +76,44 @@ QImage thumbnail(const QImage& picture) {
     if (picture.width() <= kThumbnail && picture.height() <= kThumbnail)
         return picture;
     return picture.scaled(kThumbnail, kThumbnail, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+using Cause = PlatformError::Cause;
+
+// What to do about a picture that Tamiro refuses, by why it refuses it: save
+// it again `as` a GIF, say, and smaller than `fits` where that is given.
+QString pictureRemedy(Cause cause, const QString& as, const QSize& fits = {}) {
+    switch (cause) {
+    case Cause::TooLarge:
+    case Cause::TooLong:
+        return u"Tamiro no abre imágenes de más de %1 millones de píxeles (%2 × %2, por "
+               u"ejemplo). Redúzcalo%3 y guárdelo como %4."_s.arg(kMaxPicturePixels >> 20)
+                   .arg(int(std::sqrt(double(kMaxPicturePixels))))
+                   .arg(fits.isValid() ? u" a "_s + sizeText(fits) + u" como mucho"_s : QString(),
+                        as);
+    case Cause::OtherFormat:
+        return u"Es de otro tipo aunque se llame así: ábralo con un programa de dibujo y "
+               u"guárdelo como %1."_s.arg(as);
+    case Cause::Other:
+        break;
+    }
+    return u"Ábralo con un programa de dibujo y guárdelo de nuevo como %1."_s.arg(as);
+}
+
+// The same for an animation that will not play.
+QString animationRemedy(Cause cause, const QString& name) {
+    switch (cause) {
+    case Cause::TooLarge:
+        return u"Guárdela más pequeña: junto al dibujo se ve en unos 90 × 90 píxeles."_s;
+    case Cause::TooLong:
+        return u"Guárdela con menos fotogramas (%1 como mucho) o más pequeña."_s.arg(
+            kMaxAnimationFrames);
+    case Cause::OtherFormat:
+        return u"Guárdela como GIF animado con el nombre «%1»."_s.arg(name);
+    case Cause::Other:
+        break;
+    }
+    return u"Ábrala con un programa de dibujo y guárdela de nuevo como GIF animado."_s;
 }
 
 bool hasTransparency(const QImage& image) {
@@ -206,12 +247,14 @@ private:
     QString reached(const QString& composed) { return relative(files_.resolve(composed)); }
     QString onDisk(const QString& composed) { return files_.resolve(composed); }
 
-    // A message of the child's as the teacher reads it: on one line, with the
-    // content folder's own path left out.
-    QString childSees(const QString& message) const {
+    // A message of the child's, or a failure's description, as the teacher
+    // reads it: on one line, with the content folder's own path left out.
+    QString forTeacher(const QString& message) const {
         QString line = message;
-        line.replace(u"\r\n"_s, QString()).replace(app_ + u'/', QString());
-        return u"el niño verá "_s + quoted(line);
+        return line.replace(u"\r\n"_s, QString()).replace(app_ + u'/', QString());
+    }
+    QString childSees(const QString& message) const {
+        return u"el niño verá "_s + quoted(forTeacher(message));
     }
 
     // ---- drawings ----------------------------------------------------------
@@ -245,9 +288,9 @@ private:
             const Outcome& result = outcome(f, n, known);
             sequence.steps.append({button, n, result.coloured, result.uncoloured, result.message});
         };
-        std::int16_t n = drawings_.afterFolderButton(f, 0);
-        click(Step::Button::Folder, n);
-        for (const Step::Button button : {Step::Button::Next, Step::Button::Previous}) {
+        // One arrow, clicked until it comes back to a drawing it has shown.
+        std::int16_t n = 0;
+        const auto arrow = [&](Step::Button button) {
             QSet<int> met{n};
             for (int i = 0; i < kStepLimit; ++i) {
                 n = button == Step::Button::Next ? drawings_.afterNext(f, n)
@@ -257,7 +300,15 @@ private:
                     break;
                 met.insert(n);
             }
-        }
+        };
+        // The folder chosen at start-up answers its arrows before its button:
+        // "previous" from drawing 0 may find a drawing -1.
+        if (f == kStartFolder)
+            arrow(Step::Button::Previous);
+        n = drawings_.afterFolderButton(f, n);
+        click(Step::Button::Folder, n);
+        arrow(Step::Button::Next);
+        arrow(Step::Button::Previous);
         QList<int> shown;
         for (auto it = known.cbegin(); it != known.cend(); ++it)
             if (it->message.isEmpty())
@@ -301,9 +352,8 @@ private:
         } else if (step.coloured.isNull()) {
             accounted_.insert(reached(step.uncolouredPath)); // it goes with this one
             add(Severity::Fails, reached(step.colouredPath),
-                u"no se puede abrir, y al llegar al dibujo %1 %2. Ábralo con un programa de "
-                u"dibujo y guárdelo de nuevo como GIF o JPEG."_s.arg(n)
-                    .arg(sees),
+                u"no se puede abrir, y al llegar al dibujo %1 %2. %3"_s.arg(n).arg(
+                    sees, pictureRemedy(step.cause, u"GIF o JPEG"_s, largestWhole(kScreen))),
                 pictures);
         } else if (files_.dir(step.uncolouredPath).isEmpty()) {
             const QString numeral = QString::number(n);
@@ -323,9 +373,8 @@ private:
                 pictures);
         } else {
             add(Severity::Fails, reached(step.uncolouredPath),
-                u"no se puede abrir, y al llegar al dibujo %1 %2. Ábralo con un programa de "
-                u"dibujo y guárdelo de nuevo como GIF."_s.arg(n)
-                    .arg(sees),
+                u"no se puede abrir, y al llegar al dibujo %1 %2. %3"_s.arg(n).arg(
+                    sees, pictureRemedy(step.cause, u"GIF"_s, largestWhole(kScreen))),
                 pictures);
         }
     }
@@ -354,8 +403,7 @@ private:
                 u"tiene partes transparentes, y por ellas se verán los colores antes de pintar. "
                 u"Guárdelo sin transparencia, con el fondo blanco."_s,
                 both);
-        const QSize screen(kReviewScreenWidth, kReviewScreenHeight);
-        const DrawingFit fit = fitOnScreen(coloured.size(), screen);
+        const DrawingFit fit = fitOnScreen(coloured.size(), kScreen);
         if (!fit.whole()) {
             QStringList lost;
             if (fit.cutBelow)
@@ -364,10 +412,10 @@ private:
                 lost << u"se cortará por los lados"_s;
             if (fit.animationOut)
                 lost << u"la animación quedará fuera de la pantalla"_s;
-            const QSize largest = largestWhole(screen);
+            const QSize largest = largestWhole(kScreen);
             add(Severity::Warning, files.coloured,
                 u"mide %1 píxeles y en una pantalla de %2 %3. Redúzcalo a %4 como mucho."_s.arg(
-                    sizeText(coloured.size()), sizeText(screen), lost.join(u" y "_s),
+                    sizeText(coloured.size()), sizeText(kScreen), lost.join(u" y "_s),
                     sizeText(largest)),
                 both);
         }
@@ -540,39 +588,17 @@ private:
 
     // ---- the other numbered series -----------------------------------------
 
-    // Steps through a series as its button does from start-up on, loading
-    // each picture as the program loads it. `message(n, error)` is what the
-    // child is told when picture n fails, empty when nothing is said;
-    // `check` looks at each picture after the one before it. Returns the
-    // numbers reached, in order.
-    template <typename Message, typename Check>
-    QList<int> series(const Series& which, const QString& what, Message message, Check check) {
+    // Steps through a series as its button does from start-up on, giving
+    // `open(n, path)` each number reached; then names the files never
+    // reached. Returns the numbers reached, in order.
+    template <typename Open> QList<int> series(const Series& which, Open open) {
         QList<int> order;
         QSet<int> met;
-        QImage before;
         for (int n = 1; !met.contains(n) && order.size() < kStepLimit;
              n = nextInSeries(files_, app_, which, n)) {
             met.insert(n);
             order << n;
-            const QString path = seriesPath(app_, which, n);
-            try {
-                const QImage picture = pictures_.load(path).image();
-                accounted_.insert(reached(path));
-                check(reached(path), picture, before);
-                before = picture;
-            } catch (const PlatformError& error) {
-                const QString said = message(n, error.description());
-                const bool missing = files_.dir(path).isEmpty();
-                if (missing && said.isEmpty())
-                    continue; // nothing there and nothing said
-                const QString file = reached(path);
-                add(said.isEmpty() ? Severity::Warning : Severity::Fails, file,
-                    (missing ? u"no existe, y "_s : u"no se puede abrir, y "_s) %
-                        (said.isEmpty() ? u"no se verá"_s : childSees(said)) %
-                        (missing ? u". Copie aquí %1 con el nombre %2."_s.arg(
-                                       what, quoted(file.section(u'/', -1)))
-                                 : u". Ábralo con un programa de dibujo y guárdelo de nuevo."_s));
-            }
+            open(n, seriesPath(app_, which, n));
         }
         int gap = 1;
         while (gap <= which.top && gap <= kLastNumber &&
@@ -587,23 +613,68 @@ private:
         return order;
     }
 
+    // A series of pictures, each loaded as the program loads it.
+    // `message(n, error)` is what the child is told when picture n fails;
+    // `check` looks at each picture after the one before it; a picture is
+    // mended by saving it `as` that kind of file.
+    template <typename Message, typename Check>
+    void pictureSeries(const Series& which, const QString& what, const QString& as, Message message,
+                       Check check) {
+        QImage before;
+        series(which, [&](int n, const QString& path) {
+            try {
+                const QImage picture = pictures_.load(path).image();
+                accounted_.insert(reached(path));
+                check(reached(path), picture, before);
+                before = picture;
+            } catch (const PlatformError& error) {
+                const QString file = reached(path),
+                              said = childSees(message(n, error.description()));
+                if (files_.dir(path).isEmpty())
+                    add(Severity::Fails, file,
+                        u"no existe, y %1. Copie aquí %2 con el nombre %3."_s.arg(
+                            said, what, quoted(file.section(u'/', -1))));
+                else
+                    add(Severity::Fails, file,
+                        u"no se puede abrir, y %1. %2"_s.arg(said,
+                                                             pictureRemedy(error.cause(), as)));
+            }
+        });
+    }
+
+    // The animations: each one that plays counts, as the animation control
+    // would take it on the review's screen; the others are named, though the
+    // child is told nothing.
     void animations() {
-        const QList<int> shown = series(
-            kAnimations, u"una animación"_s, [](int, const QString&) { return QString(); },
-            [](auto&&...) {});
+        int unplayable = 0;
+        const QList<int> shown = series(kAnimations, [&](int n, const QString& path) {
+            if (files_.dir(path).isEmpty())
+                return; // without animation 1, told below
+            try {
+                openAnimation(onDisk(path), kScreen);
+                accounted_.insert(reached(path));
+            } catch (const PlatformError& error) {
+                ++unplayable;
+                add(Severity::Warning, reached(path),
+                    u"no se verá, y junto al dibujo quedará un hueco vacío: %1. %2"_s.arg(
+                        forTeacher(error.description()),
+                        animationRemedy(error.cause(), u"%1.gif"_s.arg(n))));
+            }
+        });
         if (files_.dir(seriesPath(app_, kAnimations, 1).toUpper()).isEmpty())
             add(Severity::Warning, u"animados"_s,
                 u"no hay animación 1: junto al dibujo no se verá ninguna. Ponga una animación "
                 u"GIF con el nombre «1.gif»."_s);
         else
             add(Severity::Note, u"animados"_s,
-                count(shown.size(), "animación", "animaciones") % u", una nueva en cada paso"_s);
+                count(shown.size(), "animación", "animaciones") % u", una nueva en cada paso"_s %
+                    (unplayable ? u"; %1 no se verán"_s.arg(unplayable) : QString()));
     }
 
     void brushes() {
         QStringList sizes;
-        series(
-            kBrushSizes, u"un pincel"_s,
+        pictureSeries(
+            kBrushSizes, u"un pincel"_s, u"GIF"_s,
             [](int n, const QString& error) {
                 return n == 1 ? messages::firstBrushSizeNotLoaded(error)
                               : messages::brushSizeNotChanged(error);
@@ -625,8 +696,8 @@ private:
 
     void pointers() {
         int loaded = 0;
-        series(
-            kPointers, u"un puntero"_s,
+        pictureSeries(
+            kPointers, u"un puntero"_s, u"icono (.ico) de 32 × 32"_s,
             [](int n, const QString& error) {
                 return n == 1 ? messages::firstPointerNotLoaded(error) : messages::attention(error);
             },
@@ -663,9 +734,8 @@ private:
                 (missing ? u"no existe, y al arrancar "_s
                          : u"no se puede abrir, y al arrancar "_s) %
                     childSees(messages::backgroundMissing(error.description())) %
-                    (missing
-                         ? u". Copie aquí una imagen GIF con el nombre «fondo.gif»."_s
-                         : u". Ábralo con un programa de dibujo y guárdelo de nuevo como GIF."_s));
+                    (missing ? u". Copie aquí una imagen GIF con el nombre «fondo.gif»."_s
+                             : u". "_s + pictureRemedy(error.cause(), u"GIF"_s)));
         }
     }
 

@@ -36,7 +36,9 @@ struct Step {
 
 // What a child meets with one folder button, from start-up on: the folder
 // button, then the next button until the series comes back to a drawing it
-// has shown, then the previous button until it does so again.
+// has shown, then the previous button until it does so again. In the folder
+// chosen at start-up, the previous button comes first, before the folder
+// button, as a child may press it straight away.
 struct ButtonSequence {
     int folder = 0;
     QList<Step> steps;

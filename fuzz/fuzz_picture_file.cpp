@@ -7,9 +7,8 @@
 #include "platform/errors.h"
 #include "platform/picture_file.h"
 
-#include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
-#include <QImageReader>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
@@ -23,6 +22,12 @@ void refusedNaming(const tamiro::PlatformError& error, const QString& file) {
 }
 
 } // namespace
+
+// The movie player that plays an animation needs an application object.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    static QCoreApplication application(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     static QTemporaryDir dir;
@@ -47,13 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     // An animation plays on a screen of 320 x 240 here.
     const QString file = dir.path() + "/1.gif";
     try {
-        tamiro::Animation animation = tamiro::readAnimationFile(file, QSize(320, 240));
-        QBuffer buffer(&animation.bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer, "gif");
-        reader.setAutoDetectImageFormat(false);
-        for (int frame = 0; frame < 16 && reader.canRead(); ++frame)
-            if (const QImage image = reader.read(); image.width() > 320 || image.height() > 240)
+        const tamiro::Animation animation = tamiro::openAnimation(file, QSize(320, 240));
+        for (int frame = 0; frame < 16 && animation.movie->jumpToNextFrame(); ++frame)
+            if (const QImage image = animation.movie->currentImage();
+                image.width() > 320 || image.height() > 240)
                 std::abort(); // a frame larger than the screen
     } catch (const tamiro::PlatformError& error) {
         refusedNaming(error, file);

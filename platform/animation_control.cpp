@@ -3,7 +3,6 @@
 #include "platform/errors.h"
 #include "platform/picture_file.h"
 
-#include <QBuffer>
 #include <QMovie>
 #include <QPainter>
 #include <QScreen>
@@ -34,29 +33,23 @@ void AnimationControl::setAnimationFile(const QString& path) {
     update();
     if (!path.contains(u'\\') && !path.contains(u'/'))
         return;
-    // Read once and checked like every picture, and against the screen.
+    // Read once, and checked like every picture and against the screen.
     const QString file = files_.resolve(path);
-    auto movie = std::make_unique<QMovie>();
+    Animation animation;
     try {
-        const Animation animation = readAnimationFile(file, screen()->size());
-        auto* buffer = new QBuffer(movie.get());
-        buffer->setData(animation.bytes);
-        buffer->open(QIODevice::ReadOnly);
-        movie->setFormat("gif");
-        movie->setDevice(buffer);
-        const QSize frame = animation.size;
-        if (frame.width() > width() || frame.height() > height())
-            movie->setScaledSize(frame.scaled(size(), Qt::KeepAspectRatio).expandedTo({1, 1}));
-        // Each frame is decoded once, already shrunk to the rectangle, and
-        // played from memory after the first round: at most 500 frames of
-        // 91 x 90 pixels, 16 MB.
-        movie->setCacheMode(QMovie::CacheAll);
-        if (!movie->isValid())
-            refuseDamaged(file, QStringLiteral("sus datos están dañados o incompletos"));
+        animation = openAnimation(file, screen()->size());
     } catch (const PlatformError& error) {
         problem_ = error.description();
         return;
     }
+    auto& movie = animation.movie;
+    const QSize frame = animation.size;
+    if (frame.width() > width() || frame.height() > height())
+        movie->setScaledSize(frame.scaled(size(), Qt::KeepAspectRatio).expandedTo({1, 1}));
+    // Each frame is decoded once, already shrunk to the rectangle, and played
+    // from memory after the first round: at most 500 frames of 91 x 90
+    // pixels, 16 MB.
+    movie->setCacheMode(QMovie::CacheAll);
     connect(movie.get(), &QMovie::updated, this, [this] { update(); });
     movie_ = std::move(movie);
     movie_->start();

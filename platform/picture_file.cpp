@@ -18,7 +18,8 @@ void refusePictureSize(const QString& file, QSize size) {
     throw PlatformError(QStringLiteral("la imagen «%1» es demasiado grande (%2 × %3 píxeles)")
                             .arg(file)
                             .arg(size.width())
-                            .arg(size.height()));
+                            .arg(size.height()),
+                        PlatformError::Cause::TooLarge);
 }
 
 void refuseIconSize(const QString& file, QSize size) {
@@ -173,9 +174,11 @@ QString readerProblem(QImageReader::ImageReaderError error) {
 void refuseUnwanted(const QString& file, PictureFormat format) {
     if (file.endsWith(u".ico", Qt::CaseInsensitive)) {
         if (format != PictureFormat::Icon)
-            refuseDamaged(file, QStringLiteral("no es un icono"));
+            refuseDamaged(file, QStringLiteral("no es un icono"),
+                          PlatformError::Cause::OtherFormat);
     } else if (format == PictureFormat::None || format == PictureFormat::Icon) {
-        refuseDamaged(file, QStringLiteral("no es una imagen GIF, JPEG ni BMP"));
+        refuseDamaged(file, QStringLiteral("no es una imagen GIF, JPEG ni BMP"),
+                      PlatformError::Cause::OtherFormat);
     }
 }
 
@@ -210,9 +213,9 @@ QByteArray readerFormat(PictureFormat format) {
     return {};
 }
 
-void refuseDamaged(const QString& file, const QString& problem) {
+void refuseDamaged(const QString& file, const QString& problem, PlatformError::Cause cause) {
     throw PlatformError(
-        QStringLiteral("el archivo «%1» no es una imagen válida: %2").arg(file, problem));
+        QStringLiteral("el archivo «%1» no es una imagen válida: %2").arg(file, problem), cause);
 }
 
 QByteArray iconWithPlainPngs(const QByteArray& icon) {
@@ -248,7 +251,8 @@ QByteArray readPictureFile(ContentFile& input) {
         throw PlatformError(
             QStringLiteral("el archivo «%1» es demasiado grande para ser una imagen (%2 MB)")
                 .arg(file)
-                .arg(input.size() / (1024 * 1024)));
+                .arg(input.size() / (1024 * 1024)),
+            PlatformError::Cause::TooLarge);
     QByteArray data;
     input.readInto(data, kHeaderBytes);
     refuseUnwanted(file, pictureFormat(data));
@@ -337,31 +341,44 @@ QImage decodePicture(const QByteArray& data, const QString& shownName) {
     return image;
 }
 
-Animation readAnimationFile(const QString& file, QSize screen) {
-    Animation animation;
-    animation.bytes = readPictureFile(file);
-    if (pictureFormat(animation.bytes) != PictureFormat::Gif)
-        refuseDamaged(file, QStringLiteral("no es una animación GIF"));
-    const GifLayout layout = gifLayout(animation.bytes);
+Animation openAnimation(const QString& file, QSize screen) {
+    const QByteArray bytes = readPictureFile(file);
+    if (pictureFormat(bytes) != PictureFormat::Gif)
+        refuseDamaged(file, QStringLiteral("no es una animación GIF"),
+                      PlatformError::Cause::OtherFormat);
+    const GifLayout layout = gifLayout(bytes);
     if (layout.largest.width() > screen.width() || layout.largest.height() > screen.height())
-        refuseDamaged(file, QStringLiteral("la animación mide %1 × %2 píxeles y no cabe en la "
-                                           "pantalla, de %3 × %4")
-                                .arg(layout.largest.width())
-                                .arg(layout.largest.height())
-                                .arg(screen.width())
-                                .arg(screen.height()));
+        refuseDamaged(file,
+                      QStringLiteral("la animación mide %1 × %2 píxeles y no cabe en la "
+                                     "pantalla, de %3 × %4")
+                          .arg(layout.largest.width())
+                          .arg(layout.largest.height())
+                          .arg(screen.width())
+                          .arg(screen.height()),
+                      PlatformError::Cause::TooLarge);
     if (layout.frames > kMaxAnimationFrames ||
         qint64(layout.frames) * layout.largest.width() * layout.largest.height() >
             kMaxAnimationPixels)
-        refuseDamaged(file, QStringLiteral("la animación es demasiado larga: %1 fotogramas de "
-                                           "%2 × %3 píxeles")
-                                .arg(layout.frames)
-                                .arg(layout.largest.width())
-                                .arg(layout.largest.height()));
+        refuseDamaged(file,
+                      QStringLiteral("la animación es demasiado larga: %1 fotogramas de "
+                                     "%2 × %3 píxeles")
+                          .arg(layout.frames)
+                          .arg(layout.largest.width())
+                          .arg(layout.largest.height()),
+                      PlatformError::Cause::TooLong);
+    Animation animation{std::make_unique<QMovie>(), {}};
+    auto* buffer = new QBuffer(animation.movie.get());
+    buffer->setData(bytes);
+    buffer->open(QIODevice::ReadOnly);
+    animation.movie->setFormat("gif");
+    animation.movie->setDevice(buffer);
+    if (!animation.movie->isValid())
+        refuseDamaged(file, QStringLiteral("sus datos están dañados o incompletos"));
     // Its frames come out of the reader at the size it finds here.
-    QBuffer buffer(&animation.bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "gif");
+    QBuffer probe;
+    probe.setData(bytes);
+    probe.open(QIODevice::ReadOnly);
+    QImageReader reader(&probe, "gif");
     reader.setAutoDetectImageFormat(false);
     animation.size = reader.size();
     return animation;

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "platform/errors.h"
+
 #include <QByteArray>
 #include <QImage>
+#include <QMovie>
 #include <QSize>
 #include <QString>
+#include <memory>
 
 namespace tamiro {
 
@@ -30,7 +34,8 @@ bool tooLargePicture(QSize size);
 // larger than an icon can be.
 [[noreturn]] void refuseIconSize(const QString& file, QSize size);
 // Throws PlatformError saying that `file` is no valid picture, and why.
-[[noreturn]] void refuseDamaged(const QString& file, const QString& problem);
+[[noreturn]] void refuseDamaged(const QString& file, const QString& problem,
+                                PlatformError::Cause cause = PlatformError::Cause::Other);
 
 // The formats the program reads, told by a file's first bytes alone: never by
 // its name, and never by asking every decoder whether it recognises it.
@@ -70,15 +75,19 @@ QByteArray iconWithPlainPngs(const QByteArray& icon);
 constexpr int kMaxAnimationFrames = 500;
 constexpr qint64 kMaxAnimationPixels = 64 * 1024 * 1024;
 
-// An animation ready to play: a GIF file no larger than `screen`, counting
-// its logical screen and every frame, within the limits above, with the size
-// its frames are decoded at.
+// An animation that will play: Qt's movie player on the file's bytes, read
+// once, not started yet, and the size its frames come out at.
 struct Animation {
-    QByteArray bytes;
+    std::unique_ptr<QMovie> movie;
     QSize size;
 };
-// Reads and checks it like any picture; throws PlatformError naming the
-// file for what is no GIF, is larger than the screen or is too long.
-Animation readAnimationFile(const QString& file, QSize screen);
+// Whether the animated GIF `file` plays on a screen of `screen` pixels: the
+// animation control plays what this gives, and the teacher's checker asks
+// the same. The file is read and checked like any picture; it must be a GIF
+// no larger than the screen, counting its logical screen and every frame,
+// within the limits above, that the movie player takes as valid. Otherwise
+// throws PlatformError naming the file, whose cause tells a file too large,
+// too long or no GIF.
+Animation openAnimation(const QString& file, QSize screen);
 
 } // namespace tamiro

@@ -71,6 +71,7 @@ DrawingStep Drawings::show(int f, std::int16_t n) {
         step.uncoloured = pictures_.load(step.uncolouredPath);
     } catch (const PlatformError& error) {
         step.message = messages::drawingNotShown(n, f, error.description());
+        step.cause = error.cause();
     }
     return step;
 }

@@ -4,6 +4,7 @@
 // drawing is present, where each button's step leads, which files a step
 // shows, and the message the child gets when it cannot show them.
 
+#include "platform/errors.h"
 #include "platform/picture.h"
 #include "platform/services.h"
 
@@ -18,8 +19,13 @@ struct DrawingStep {
     QString colouredPath, uncolouredPath; // as composed, before the file system maps them
     Picture coloured, uncoloured;
     QString message; // not empty: the step shows nothing new and the child reads this
+    PlatformError::Cause cause = PlatformError::Cause::Other; // of the failure in the message
     bool shown() const { return message.isEmpty(); }
 };
+
+// The folder chosen at start-up, before any folder button: its arrows step
+// from drawing 0.
+inline constexpr int kStartFolder = 1;
 
 class Drawings {
 public:

@@ -143,8 +143,21 @@ TEST(ContentReview, EachDamageGivesTheLineTheTeacherReads) {
          "la primera línea dice «\\e[2J" + QString(56, u'x') + "…» y sólo SI la activa"},
         {gif("dibujos/7/si coloreado/\x1b[2J.gif", 40, 30), warns,
          "dibujos/7/si coloreado/\\e[2J.gif: no se verá nunca"},
-        {bytes("medida/2.gif", "GIF89a"), fails,
-         "medida/2.gif: no se puede abrir, y el niño verá «No puedo cambiar el tamaño del pincel:"},
+        // Refused for what they are: what to do, in a teacher's words.
+        {bytes("medida/2.gif", "\x89PNG\r\n\x1a\n"), fails,
+         "medida/2.gif: no se puede abrir, y el niño verá «No puedo cambiar el tamaño del pincel: "
+         "el archivo «medida/2.gif» no es una imagen válida: no es una imagen GIF, JPEG ni BMP.». "
+         "Es de otro tipo aunque se llame así: ábralo con un programa de dibujo y guárdelo como "
+         "GIF."},
+        {gif("dibujos/8/si coloreado/1.gif", 2100, 2100), fails,
+         "(2100 × 2100 píxeles).». Tamiro no abre imágenes de más de 4 millones de píxeles (2048 "
+         "× 2048, por ejemplo). Redúzcalo a 828 × 686 como mucho y guárdelo como GIF o JPEG."},
+        {gif("animados/1.gif", 1100, 20), warns,
+         "animados/1.gif: no se verá, y junto al dibujo quedará un hueco vacío: el archivo "
+         "«animados/1.gif» no es una imagen válida: la animación mide 1100 × 20 píxeles y no cabe "
+         "en la pantalla, de 1024 × 768. Guárdela más pequeña"},
+        {bytes("animados/1.gif", turnedPhoto()), warns,
+         "no es una animación GIF. Guárdela como GIF animado con el nombre «1.gif»."},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line.toStdString());

@@ -217,9 +217,14 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
             alarm(0);
             EXPECT_LT(statusKb("VmHWM:") - before, 100 * 1024) << "kB more at the peak";
             EXPECT_FALSE(world.form->Tarambel1->isPlaying());
-            if (place == 5) {
+            if (place == 5) { // the child is told nothing, the teacher is warned
                 EXPECT_TRUE(world.form->Tarambel1->problem().contains(content.path(kPlaces[5])))
                     << qPrintable(world.form->Tarambel1->problem());
+                EXPECT_TRUE(
+                    std::any_of(review.findings.begin(), review.findings.end(), [](auto& f) {
+                        return f.severity == Finding::Severity::Warning &&
+                               f.file.startsWith("animados");
+                    }));
             }
             if (kind == IconPngTexts && place == 3) { // the text goes, the picture stays
                 EXPECT_EQ(
