@@ -668,7 +668,9 @@ private:
         else
             add(Severity::Note, u"animados"_s,
                 count(shown.size(), "animación", "animaciones") % u", una nueva en cada paso"_s %
-                    (unplayable ? u"; %1 no se verán"_s.arg(unplayable) : QString()));
+                    (unplayable == 1 ? u"; 1 no se verá"_s
+                     : unplayable    ? u"; %1 no se verán"_s.arg(unplayable)
+                                     : QString()));
     }
 
     void brushes() {

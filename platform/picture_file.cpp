@@ -381,6 +381,10 @@ Animation openAnimation(const QString& file, QSize screen) {
     QImageReader reader(&probe, "gif");
     reader.setAutoDetectImageFormat(false);
     animation.size = reader.size();
+    // A movie player takes a GIF whose header is whole and then shows
+    // nothing when its first frame does not decode.
+    if (layout.frames == 0 || reader.read().isNull())
+        refuseDamaged(file, QStringLiteral("sus datos están dañados o incompletos"));
     return animation;
 }
 
