@@ -107,7 +107,8 @@ TEST(ContentReview, EachDamageGivesTheLineTheTeacherReads) {
         {bytes("sonido2.wav", Wav{.channels = 2, .tag = 0xfffe, .fmtSize = 40, .mask = 3}.bytes()),
          note, "sonido2.wav: PCM de 16 bits, estéreo, 22050 Hz, 0,1 s"},
         // False or garbled verdicts of old.
-        {[=](ContentTree& tree) { tree.gif("dibujos/2/no coloreado/1.gif", seeThrough); }, warns,
+        {[=](ContentTree& tree) { tree.picture("dibujos/2/no coloreado/1.gif", seeThrough); },
+         warns,
          "dibujos/2/no coloreado/1.gif: tiene partes transparentes, y por ellas se verán los "
          "colores antes de pintar. Guárdelo sin transparencia, con el fondo blanco."},
         {bytes("impresora.txt", QByteArray("\xff\xfeS\0I\0\r\0\n\0", 10)), warns,

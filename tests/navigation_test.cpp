@@ -80,7 +80,7 @@ TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
     const struct {
         const char* damaged; // made of these bytes, or removed
         const char* bytes;
-        const char* clicks; // the last one fails; none: start-up fails
+        const char* clicks; // the last one fails
         const char* named;  // in the message, in any letter case
         int number;         // the series' number afterwards
     } rows[] = {
@@ -90,9 +90,6 @@ TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
         {"dibujos/1/si coloreado/2.gif", "GIF89a", "nn", "dibujos/1/si coloreado/2.gif", 2},
         {"medida/2.gif", "GIF89a broken", "b", "medida/2.gif", 2},
         {"punteros/3.ico", "no icon", "hh", "punteros/3.ico", 3},
-        {"medida/1.gif", nullptr, "", "medida/1.gif", 0},
-        {"medida/1.gif", "GIF89a\x10", "", "medida/1.gif", 0},
-        {"punteros/1.ico", nullptr, "", "punteros/1.ico", 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.named) + " " + row.clicks);
@@ -105,7 +102,6 @@ TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
         if (row.bytes)
             w.content.text(row.damaged, row.bytes);
         Form1& f = w.startedForm();
-        EXPECT_EQ(11520 - 1225, f.Command3->Top()) << "the layout is done";
         const std::string clicks = row.clicks;
         for (size_t i = 0; i + 1 < clicks.size(); ++i)
             w.click(clicks[i]);
@@ -118,14 +114,11 @@ TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
         };
         const auto before = state();
         const qsizetype messagesBefore = w.messages.shown.size();
-        if (!clicks.empty())
-            w.click(clicks.back());
-        ASSERT_EQ(clicks.empty() ? 1 : messagesBefore + 1, w.messages.shown.size());
+        w.click(clicks.back());
+        ASSERT_EQ(messagesBefore + 1, w.messages.shown.size());
         const QString message = w.messages.shown.back();
         EXPECT_TRUE(message.contains(row.named, Qt::CaseInsensitive)) << message.toStdString();
         EXPECT_TRUE(!clicks.ends_with('h') || message.startsWith("Atención: "));
-        if (clicks.empty())
-            continue;
         EXPECT_EQ(before, state());
         EXPECT_TRUE(f.Picture1->isVisibleTo(&f));
         const char last = clicks.back();
@@ -165,11 +158,10 @@ TEST_F(Brush, CentresOnThePointerWhileAButtonIsHeld) {
 
 using Printing = FormTest;
 
-// The switch file's name and bytes, read at start-up -> prints or not: only a
-// first line (up to a carriage return) of SI in any letter case prints, nothing
-// is trimmed. Printing puts the drawing area's picture at (0, 0), at the area's
-// size in twips, one document per click; a printer failure is told and ends no
-// document.
+// The switch file, read at start-up: only a first line (up to a carriage
+// return) of SI in any letter case prints, nothing trimmed. A print puts the
+// drawing area's picture at (0, 0) at its size in twips, one document a click;
+// a printer failure is told and ends no document.
 TEST_F(Printing, SwitchWhatWhereAndFailure) {
     content.basics();
     content.drawing(1, 1, 40, 30);
@@ -205,12 +197,10 @@ TEST_F(Printing, SwitchWhatWhereAndFailure) {
         click(button);
     ASSERT_EQ(3u, printer.drawn.size());
     EXPECT_EQ(3, printer.documents);
-    const auto& title = printer.drawn[0];
-    EXPECT_EQ(pictures.builtIn("T1.gif").image(), title.picture.image());
-    EXPECT_EQ(QRectF(0, 0, 10185, 6600), title.place);
-    const auto& drawing = printer.drawn[2];
-    EXPECT_TRUE(drawing.picture.sameAs(f.Picture1->picture()));
-    EXPECT_EQ(QRectF(0, 0, 600, 450), drawing.place);
+    EXPECT_EQ(pictures.builtIn("T1.gif").image(), printer.drawn[0].first.image());
+    EXPECT_EQ(QRectF(0, 0, 10185, 6600), printer.drawn[0].second);
+    EXPECT_TRUE(printer.drawn[2].first.sameAs(f.Picture1->picture()));
+    EXPECT_EQ(QRectF(0, 0, 600, 450), printer.drawn[2].second);
     EXPECT_EQ(1, f.PointerNumber);
     EXPECT_TRUE(messages.shown.isEmpty());
 

@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 using namespace tamiro;
-using tamiro::testing::riffChunk;
 using tamiro::testing::Wav;
 
 TEST(SoundPlayer, PlaysExactlyWhatItsCheckAccepts) {
@@ -56,8 +55,8 @@ TEST(SoundPlayer, PlaysExactlyWhatItsCheckAccepts) {
         {"768 kHz", {.rate = 768000}, false},
         {"1 MHz", {.rate = 1000000}, false},
         {"data size 0xFFFFFFFF", {.dataSize = 0xffffffff}, false},
-        {"odd LIST chunk", {.before = riffChunk("LIST", "INFO\0", 5)}, false},
-        {"even LIST chunk", {.before = riffChunk("LIST", "INFOab", 6)}, true},
+        {"odd LIST chunk", {.before = QByteArray("LIST\5\0\0\0INFO", 12)}, false},
+        {"even LIST chunk", {.before = QByteArray("LIST\6\0\0\0INFOab", 14)}, true},
         {"cut in mid-sample", {.dataSize = 4411}, false},
         {"no sample", {.cut = 4410}, false},
     };

@@ -1,5 +1,5 @@
 // The window: its controls as designed and arranged, its layout on screens of
-// several sizes, and its tiled background.
+// several sizes, and its tiled background painted in whole or in part.
 
 #include "support/form_fixture.h"
 
@@ -95,11 +95,6 @@ TEST_F(Window, EveryControlAsDesignedAndArranged) {
     // Widgets stand on the nearest pixels: 1852 / 15 = 123.47, 907.5 / 15 = 60.5.
     EXPECT_EQ(QRect(123, 518, 65, 75), f.Command3->geometry());
     EXPECT_EQ(61, f.Picture1->geometry().left());
-
-    bool ended = false;
-    QObject::connect(&f, &Form1::ended, [&] { ended = true; });
-    f.Command2->click();
-    EXPECT_TRUE(ended) << "the end button ends the program";
 }
 
 // Start-up on screens of several sizes: the bar's left edge (centred on the
@@ -126,36 +121,60 @@ TEST_F(Window, LayoutForScreenSizes) {
     }
 }
 
-TEST_F(Window, BackgroundTiledFromTheCornerAndToldOnceWhenMissing) {
-    makeForm().resize(250, 20);
-    // What one paint event draws over black; the messages come after it.
-    const auto painted = [this] {
+// The background, tiled from the window's corner and read once (a file gone
+// later changes nothing); a missing one is told once per start, after the
+// paint. A paint of part of the window leaves there the pixels of the whole
+// tiling, and draws no tile far from the part.
+TEST_F(Window, BackgroundTiledFromTheCornerInWholeOrInPart) {
+    const auto paint = [this](const QRegion& part, bool clipped) {
         QImage shown(form->size(), QImage::Format_RGB32);
         shown.fill(Qt::black);
         QPainter painter(&shown);
-        form->Form_Paint(painter);
+        if (clipped)
+            painter.setClipRegion(part);
+        part.isEmpty() ? form->Form_Paint(painter) : form->Form_Paint(painter, part);
         EXPECT_TRUE(messages.shown.isEmpty()) << "never from inside a paint";
         QCoreApplication::processEvents();
         return shown;
     };
-    EXPECT_EQ(QColor(Qt::black), painted().pixelColor(5, 5));
+    makeForm().resize(200, 150);
+    QImage black(form->size(), QImage::Format_RGB32);
+    black.fill(Qt::black);
+    EXPECT_EQ(black, paint({}, false));
     ASSERT_EQ(1, messages.shown.size());
     EXPECT_TRUE(messages.shown[0].startsWith("No encuentro la imagen de fondo \r\nERROR: "));
     EXPECT_TRUE(messages.shown[0].contains(content.path("fondo.gif")));
     messages.shown.clear();
-    painted(); // told once per start: the next painted() finds no message
+    paint({}, false); // told once per start: this paint finds no message
 
-    QImage tile(100, 7, QImage::Format_RGB32); // 1500 x 105 twips
-    tile.fill(Qt::cyan);
-    tile.setPixelColor(0, 0, Qt::red); // marks each tile's corner
-    content.gif("fondo.gif", tile);
-    for (int pass = 0; pass < 2; ++pass) { // the second after the file has gone
-        const QImage shown = painted();
-        for (int x : {0, 100, 200})
-            for (int y : {0, 7, 14})
-                EXPECT_EQ(QColor(Qt::red), shown.pixelColor(x, y)) << x << "," << y;
-        EXPECT_EQ(QColor(Qt::cyan), shown.pixelColor(249, 19));
+    const std::pair<QSize, QRegion> rows[] = {
+        {{100, 7}, QRect(101, 8, 50, 20)},                             // 1500 x 105 twips
+        {{1, 1}, QRect(65, 70, 65, 75)},                               // a one-pixel background
+        {{7, 5}, QRect(13, 9, 20, 11)},                                // edges inside tiles
+        {{17, 13}, QRegion(34, 26, 17, 13) + QRect(150, 120, 50, 30)}, // on tile edges; two parts
+        {{64, 48}, QRect(190, 140, 30, 30)},                           // reaching past the window
+    };
+    for (const auto& [tile, part] : rows) {
+        SCOPED_TRACE(tile.width());
+        QImage picture(tile, QImage::Format_RGB32), tiled = black, inPart = black;
+        picture.fill(Qt::cyan);
+        picture.setPixelColor(0, 0, Qt::red); // marks each tile's corner
+        for (int y = 0; y < tiled.height(); ++y)
+            for (int x = 0; x < tiled.width(); ++x)
+                tiled.setPixelColor(x, y,
+                                    x % tile.width() || y % tile.height() ? Qt::cyan : Qt::red);
+        content.picture("fondo.gif", picture);
+        makeForm().resize(200, 150);
+        EXPECT_EQ(tiled, paint({}, false));
         content.remove("fondo.gif");
+        QPainter painter(&inPart);
+        painter.setClipRegion(part);
+        painter.drawImage(0, 0, tiled);
+        painter.end();
+        EXPECT_EQ(inPart, paint(part, true));
+        QImage outside = paint(part, false);
+        const QMargins near(tile.width(), tile.height(), tile.width(), tile.height());
+        QPainter(&outside).fillRect(part.boundingRect() + near, Qt::black);
+        EXPECT_EQ(black, outside) << "tiles drawn far from the part";
     }
-    EXPECT_TRUE(messages.shown.isEmpty());
 }

@@ -7,54 +7,40 @@
 
 namespace tamiro::testing {
 
-// Qt writes no GIF. One frame with a palette of the image's colours (one of
-// them see-through when the image has one); the LZW
-// data holds every pixel as a literal 9-bit code, with a clear code often
-// enough that the code size never grows.
-bool writeGif(const QString& path, const QImage& source) {
-    const QImage image = source.convertToFormat(QImage::Format_Indexed8); // exact up to 256
-    QByteArray out("GIF89a");
-    const auto put16 = [&out](int value) {
-        out.append(char(value & 0xff)).append(char(value >> 8));
-    };
+// Qt writes no GIF. With 7-bit codes, every pixel is one byte of the LZW data,
+// a literal, with a clear code often enough that the codes stay 8 bits wide.
+bool writeGif(const QString& path, const QImage& image) {
+    QList<QRgb> palette; // at most 128 colours, one of them see-through perhaps
+    QByteArray out("GIF89a"), seeThrough, data;
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        const QRgb pixel = image.pixel(i % image.width(), i / image.width());
+        if (!palette.contains(pixel))
+            palette << pixel;
+        if (i % 100 == 0)
+            data.append(char(128));
+        data.append(char(palette.indexOf(pixel)));
+    }
+    data.append(char(129));
+    const auto put16 = [&out](int value) { out.append(char(value)).append(char(value >> 8)); };
     put16(image.width());
     put16(image.height());
-    out.append("\xf7\0\0", 3); // a global table of 256 colours
-    for (int i = 0; i < 256; ++i) {
-        const QRgb colour = i < image.colorCount() ? image.color(i) : 0;
+    out.append("\xf6\0\0", 3); // a global table of 128 colours
+    for (int i = 0; i < 128; ++i) {
+        const QRgb colour = palette.value(i, qRgb(0, 0, 0));
         out.append(char(qRed(colour))).append(char(qGreen(colour))).append(char(qBlue(colour)));
+        if (qAlpha(colour) == 0)
+            seeThrough = QByteArray("\x21\xf9\x04\x01\0\0", 6) + char(i) + '\0';
     }
-    for (int i = 0; i < image.colorCount(); ++i)
-        if (qAlpha(image.color(i)) == 0) { // that colour is see-through
-            out.append("\x21\xf9\x04\x01\0\0", 6).append(char(i)).append('\0');
-            break;
-        }
-    out.append(',');
-    for (int value : {0, 0, image.width(), image.height()})
-        put16(value);
-    out.append("\0\x08", 2);
-    QByteArray data;
-    quint32 bits = 0;
-    int count = 0;
-    const auto code = [&](int value) {
-        bits |= quint32(value) << count;
-        for (count += 9; count >= 8; count -= 8, bits >>= 8)
-            data.append(char(bits & 0xff));
-    };
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            if ((y * image.width() + x) % 250 == 0)
-                code(256);
-            code(image.pixelIndex(x, y));
-        }
-    code(257);
-    if (count > 0)
-        data.append(char(bits & 0xff));
+    out.append(seeThrough).append(",\0\0\0\0", 5);
+    put16(image.width());
+    put16(image.height());
+    out.append("\0\x07", 2);
     for (qsizetype at = 0; at < data.size(); at += 255)
         out.append(char(std::min<qsizetype>(255, data.size() - at))).append(data.mid(at, 255));
     out.append("\0;", 2);
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+    return palette.size() <= 128 && file.open(QIODevice::WriteOnly) &&
+           file.write(out) == out.size();
 }
 
 QImage framedImage(int width, int height, const QColor& fill) {
@@ -66,14 +52,9 @@ QImage framedImage(int width, int height, const QColor& fill) {
     return image;
 }
 
-// The path of a new file, with its folders made.
-static QString made(const QString& file) {
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    return file;
-}
-
 void ContentTree::picture(const QString& relative, const QImage& image) {
-    const QString file = made(path(relative));
+    folderNamed(relative.section(u'/', 0, -2));
+    const QString file = path(relative);
     if (!(relative.endsWith(".gif", Qt::CaseInsensitive) ? writeGif(file, image)
                                                          : image.save(file, nullptr, 100)))
         qFatal("cannot write %s", qPrintable(relative));
@@ -86,7 +67,7 @@ static QByteArray le(quint32 value, int bytes) {
     return out;
 }
 
-QByteArray riffChunk(const char* id, const QByteArray& body, quint32 size) {
+static QByteArray riffChunk(const char* id, const QByteArray& body, quint32 size) {
     return QByteArray(id, 4) + le(size, 4) + body;
 }
 
@@ -111,7 +92,8 @@ QByteArray Wav::bytes() const {
 }
 
 void ContentTree::text(const QString& relative, const QByteArray& bytes) {
-    QFile file(made(path(relative)));
+    folderNamed(relative.section(u'/', 0, -2));
+    QFile file(path(relative));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(relative));
 }
@@ -121,11 +103,8 @@ void ContentTree::folderNamed(const QString& relative) {
 }
 
 void ContentTree::remove(const QString& relative) {
-    const QFileInfo info(path(relative));
-    if (info.isDir())
-        QDir(info.filePath()).removeRecursively();
-    else
-        QFile::remove(info.filePath());
+    if (!QFile::remove(path(relative))) // a folder
+        QDir(path(relative)).removeRecursively();
 }
 
 void ContentTree::drawing(int folder, int number, int width, int height) {

@@ -14,8 +14,7 @@
 
 namespace tamiro::testing {
 
-// Stand-ins for the services that would reach a person (message boxes,
-// loudspeakers, paper) or depend on the machine's screen.
+// Stand-ins for the services that reach a person or depend on the screen.
 struct FakeMessageBox : MessageBox {
     QStringList shown;
     void show(const QString& text) override { shown << text; }
@@ -32,18 +31,14 @@ struct FakeSound : SoundPlayer {
 };
 
 struct FakePrinter : Printer {
-    struct Drawn {
-        Picture picture;
-        QRectF place;
-    };
-    std::vector<Drawn> drawn;
+    std::vector<std::pair<Picture, QRectF>> drawn;
     int documents = 0;
     QString failure; // when set, drawing fails with this description
     void paintPicture(const Picture& picture, float x, float y, float width,
                       float height) override {
         if (!failure.isEmpty())
             throw PlatformError(failure);
-        drawn.push_back({picture, QRectF(x, y, width, height)});
+        drawn.emplace_back(picture, QRectF(x, y, width, height));
     }
     void endDoc() override { ++documents; }
 };
@@ -54,8 +49,7 @@ struct FakeScreen : Screen {
     float height() const override { return h; }
 };
 
-// A window on a content tree of its own, with real files and decoders and the
-// fakes above. A table test makes one per row.
+// A window on a content tree of its own, with real files and decoders.
 struct World {
     ContentTree content;
     DiskFileSystem files{content.folder()};
@@ -74,8 +68,8 @@ struct World {
         makeForm().Form_Load();
         return *form;
     }
-    // One click on a button, as the tables write it: n next, p previous, 1
-    // to 9 and 0 a folder button, b the brush size, h the pointer, r print.
+    // One click: n next, p previous, 1 to 9 and 0 a folder button, b the
+    // brush size, h the pointer, r print.
     void click(char button) {
         QAbstractButton* named[] = {form->Command4, form->Command3, form->Command1,
                                     &form->Command6(0), &form->Command6(1)};
