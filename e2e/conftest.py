@@ -1,4 +1,4 @@
-"""The fixture tamiro(size, desktop, sound, printer_switch, prepare) runs the
+"""The fixture tamiro(size, desktop, sound, prepare) runs the
 built program as a user would: on a copy of its content, on a desktop of its own
 (a bare X server, openbox with a tint2 panel, xfwm4 with the Xfce panels, or the
 weston Wayland compositor), driven with xdotool and its screen read back with
@@ -138,8 +138,8 @@ class Session:
     def top_panel(self, name):
         """(x, y, width, height) of the widest of the panel's windows at the top, if any."""
         found = self.xdotool("search", "--onlyvisible", "--class", name).split()
-        at_top = [g for g in map(self.geometry, found) if g[1:2] == (0,)]
-        return max(at_top, key=lambda g: g[2]) if at_top else None
+        return max((g for g in map(self.geometry, found) if g[1:2] == (0,)),
+                   key=lambda g: g[2], default=None)
 
     def run(self, *args, **options):
         return subprocess.run(args, env=self.env, capture_output=True, text=True, **options)
@@ -147,10 +147,9 @@ class Session:
     def spawn(self, *args, **options):
         """Starts a program, its output logged as NAME.log in home."""
         with open(self.home / (os.path.basename(args[0]) + ".log"), "a") as log:
-            process = subprocess.Popen(args, **dict(dict(env=self.env), **options),
-                                       stdout=log, stderr=subprocess.STDOUT)
-        self.processes.append(process)
-        return process
+            self.processes.append(subprocess.Popen(args, **dict(dict(env=self.env), **options),
+                                                   stdout=log, stderr=subprocess.STDOUT))
+        return self.processes[-1]
 
     def xdotool(self, *args):
         return self.run("xdotool", *args).stdout
@@ -201,16 +200,13 @@ class Session:
 
 @pytest.fixture
 def tamiro(tmp_path, pytestconfig):
-    """Starts a Session on a copy of the content beside the program, which
-    prepare(folder) may change first."""
+    """Starts a Session on a copy of the content beside the program, changed by prepare(folder)."""
     source, started = os.path.dirname(os.path.realpath(pytestconfig.getoption("program"))), []
 
-    def start(size=(1024, 768), desktop=None, sound=False, printer_switch=None, prepare=None):
+    def start(size=(1024, 768), desktop=None, sound=False, prepare=None):
         folder = tmp_path / "app"
         shutil.copytree(source, folder, ignore=lambda at, names: set(names) - CONTENT
                         if at == source else ())
-        if printer_switch is not None:
-            (folder / "impresora.txt").write_bytes(printer_switch.encode() + b"\r\n")
         if prepare:
             prepare(folder)
         return Session(tmp_path / "home", folder, size, started, desktop, sound)

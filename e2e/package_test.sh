@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # package_test.sh SOURCE_DIR BUILD_DIR WORK_DIR: the Debian package through a school's year.
-# Built with dpkg-buildpackage -b in a minimal Debian 12 (debootstrap's minbase, kept with
-# apt's downloads in BUILD_DIR/package-cache) holding only the build dependencies that
-# debian/control declares, and checked with lintian at the pedantic level. Installed into
-# another minimal Debian 12, where a teacher of the group tamiro (not root) replaces, adds
-# and deletes drawings and root switches printing on; a reinstall, an upgrade to a newer
-# version made here, remove and install keep every change, and a pupil's program shows
-# them, also from a read-only content folder; purge keeps the teacher's files and says where.
+# Built in a minimal Debian 12 (kept in BUILD_DIR/package-cache) with only the declared build
+# dependencies, and lintian at the pedantic level. Installed into another, where a teacher of
+# the group tamiro changes drawings and root switches printing on: reinstall, upgrade, remove
+# and install keep every change, which a pupil's program shows (also from a read-only folder);
+# purge keeps the teacher's files and says where.
 set -euo pipefail
 export LC_ALL=C
 src=$1 work=$3 cache=$2/package-cache content=/var/lib/tamiro/contenido pids=() SECONDS=0

@@ -1,10 +1,7 @@
 """What only real desktops (X servers with window managers and panels, a Wayland
-compositor) and a real printer show (the rules: tests/)."""
+compositor) show; the rules are in tests/, real printing in tests/real_printer_test.cpp."""
 
-import glob
-import os
 import re
-import subprocess
 import time
 
 import pytest
@@ -140,18 +137,3 @@ def test_an_uncovered_part_shows_the_coloured_drawing(tamiro):
     cover.terminate()
     session.screen_until(check((200, 150, 440, 250)))
 
-
-def test_one_click_prints_one_page(tamiro):
-    folder = os.environ.get("TAMIRO_PDF_DIR")
-    if not folder or "PDF" not in subprocess.run(["lpstat", "-d"], capture_output=True,
-                                                 text=True).stdout:
-        pytest.skip("no PDF printer here (scripts/test.sh sets one up)")
-    known = set(glob.glob(folder + "/*.pdf"))
-    tamiro(printer_switch="SI").click("Command6(1)")
-    new = lambda: set(glob.glob(folder + "/*.pdf")) - known
-    assert wait_until(lambda: new() and not subprocess.run(["lpstat", "-o"], capture_output=True)
-                      .stdout, 20), "no PDF within 20 s"  # the queue done with it
-    time.sleep(1)  # a second document would have come by now
-    assert len(new()) == 1, "%d PDFs for one click" % len(new())
-    info = subprocess.run(["pdfinfo", *new()], capture_output=True, text=True).stdout
-    assert "\nPages:           1\n" in info, info

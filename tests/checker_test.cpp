@@ -1,7 +1,6 @@
-// The teacher's checker on the shipped content, which passes with nothing to
-// mend, and on a small tree damaged one way at a time: each damage gives the
-// line the teacher reads, naming the file as she wrote it and ending with
-// what to do, and only what will fail makes the review fail.
+// The teacher's checker: the shipped content passes with nothing to mend; each
+// damage gives the line she reads (her file names, what to do), and only what
+// will fail makes the review fail.
 
 #include "checker/report_window.h"
 #include "platform/content_file.h"
@@ -9,8 +8,6 @@
 #include "platform/qt_picture_loader.h"
 #include "support/content_tree.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QListWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -30,14 +27,11 @@ Review reviewOf(const QString& folder) {
 // A JPEG of 30 x 40 that a photo viewer shows turned a quarter: its camera
 // data (EXIF) says "orientation 6".
 QByteArray turnedPhoto() {
-    QBuffer buffer;
-    QImageWriter(&buffer, "jpeg").write(framedImage(30, 40, Qt::red));
-    QByteArray jpeg = buffer.data();
-    return jpeg.insert(2,
-                       QByteArray("\xff\xe1\0\x22"
-                                  "Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0"
-                                  "\0\0\0\0",
-                                  36));
+    return encoded(framedImage(30, 40, Qt::red), "jpeg")
+        .insert(2, QByteArray("\xff\xe1\0\x22"
+                              "Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0"
+                              "\0\0\0\0",
+                              36));
 }
 
 TEST(ContentReview, ShippedContentPassesWithNothingToMend) {
@@ -157,6 +151,8 @@ TEST(ContentReview, EachDamageGivesTheLineTheTeacherReads) {
          "animados/1.gif: no se verá, y junto al dibujo quedará un hueco vacío: el archivo "
          "«animados/1.gif» no es una imagen válida: la animación mide 1100 × 20 píxeles y no cabe "
          "en la pantalla, de 1024 × 768. Guárdela más pequeña"},
+        {bytes("animados/1.gif", QByteArray("GIF89a\x0a\0\x0a\0\0\0\0;", 14)), warns,
+         "«animados/1.gif» no es una imagen válida: sus datos están dañados o incompletos."},
         {bytes("animados/1.gif", turnedPhoto()), warns,
          "no es una animación GIF. Guárdela como GIF animado con el nombre «1.gif»."},
     };

@@ -29,11 +29,10 @@ void make(const QString& root, const QString& relative) {
         std::ofstream(path.constData()) << "SI\r\n";
 }
 
-// Rows: the application folder (under a temporary one), what is below it,
-// the path asked for after it (upper-cased paths upper-case the folder too),
-// and the answer of the directory query, whose file is then read. An entry
-// marked '!' is added, or removed when it is there, after a first query, in
-// a folder dated a day ahead before and after the change.
+// Rows: the application folder, what is below it, the path asked (upper case
+// upper-cases the folder too), and the query's answer, whose file is then read.
+// An entry marked '!' is added or removed after a first query, in a folder
+// dated a day ahead before and after the change.
 TEST(DirectoryQuery, AnswersTheStoredNameOfAnOrdinaryFileBelowTheApplicationFolder) {
     const QString latin1 = decodePath("Tam\xff\xe9iro");
     const std::tuple<QString, QStringList, QString, QString> rows[] = {
@@ -43,12 +42,9 @@ TEST(DirectoryQuery, AnswersTheStoredNameOfAnOrdinaryFileBelowTheApplicationFold
         {"T", {"medida/.4.gif"}, "\\medida\\.4.gif", ""},
         {"T", {"medida/7.gif->/dev/zero"}, "\\medida\\7.gif", ""},
         {"T", {"medida/1.gif", "medida/6.gif->1.gif"}, "\\MEDIDA\\6.GIF", "6.gif"},
-        {"T",
-         {QStringLiteral("Größe.gif")},
-         QStringLiteral("\\GRÖSSE.GIF"),
-         QStringLiteral("Größe.gif")},
-        {QStringLiteral("Straße"), {"medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif"},
-        {QStringLiteral("Kadıköy"), {"medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif"},
+        {"T", {"Größe.gif"}, "\\GRÖSSE.GIF", "Größe.gif"}, // UTF-8 literals
+        {"Straße", {"medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif"},
+        {"Kadıköy", {"medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif"},
         {"a\\b", {"medida/2.gif"}, "\\medida\\2.gif", "2.gif"},
         {"Tamiro", {"../TAMIRO/medida/", "medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif"},
         {latin1, {"medida/2.gif"}, "\\MEDIDA\\2.GIF", "2.gif"},
@@ -85,10 +81,9 @@ TEST(DirectoryQuery, AnswersTheStoredNameOfAnOrdinaryFileBelowTheApplicationFold
 
 } // namespace
 
-// Two spellings of one name, made in either order on tmpfs (which lists the
-// newest first) and in the temporary folder: the query answers, and the file
-// read is, the exact spelling, else the first in code-point order, folders on
-// the way included.
+// Two spellings made in either order on tmpfs (newest listed first) and in
+// the temporary folder: the query answers, and the file read is, the exact
+// spelling, else the first in code-point order, folders on the way included.
 TEST(DirectoryQuery, ChoosesAmongSpellingsWhateverOrderTheFolderListsThem) {
     const struct {
         QString first, second, asked, chosen;

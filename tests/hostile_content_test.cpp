@@ -1,14 +1,11 @@
-// Hostile and careless content: entries that are no file at all, promise far
-// more than they hold or are in formats the program never reads, large
-// drawings in turn, and random events on a damaged copy of the sample content.
+// Entries that are no file, promise more than they hold or are in formats the
+// program never reads; large drawings; random events on damaged content.
 
 #include "checker/revision.h"
 #include "platform/event_sound_player.h"
 #include "support/form_fixture.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QImageWriter>
 #include <QMouseEvent>
 #include <QtEndian>
 #include <filesystem>
@@ -25,20 +22,9 @@ using namespace tamiro::testing;
 
 namespace {
 
-QByteArray encoded(int side, const char* format) {
-    QImage image(side, side * 2 / 3, QImage::Format_ARGB32);
-    image.fill(Qt::darkCyan);
-    QBuffer buffer; // opened by the writer
-    QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(true);
-    writer.write(image);
-    return buffer.data();
-}
-
-// A progressive JPEG whose last scan comes 20,000 times: each is decoded
-// over the whole picture.
+// A progressive JPEG whose last scan, decoded over the whole picture, comes 20,000 times.
 QByteArray manyScanJpeg() {
-    const QByteArray jpeg = encoded(679, "jpeg");
+    const QByteArray jpeg = encoded(framedImage(679, 452, Qt::darkCyan), "jpeg");
     const qsizetype last = jpeg.lastIndexOf("\xff\xda"), end = jpeg.lastIndexOf("\xff\xd9");
     return jpeg.left(end) + jpeg.mid(last, end - last).repeated(20000) + "\xff\xd9";
 }
@@ -65,14 +51,10 @@ QByteArray palettedPng() {
     image.fill(0);
     for (int i = 0; i < 32; ++i)
         image.setPixel(i, i, 1);
-    QByteArray png;
-    QBuffer buffer(&png);
-    image.save(&buffer, "png");
-    return png;
+    return encoded(image, "png");
 }
 
-// The same with 40 compressed text chunks, each of which inflates to 7.9 MB,
-// as much as the PNG library takes for one.
+// The same with 40 text chunks, each inflating to 7.9 MB, the PNG library's most.
 QByteArray pngWithTexts() {
     const QByteArray png = palettedPng();
     const QByteArray text = qCompress(QByteArray(7900000, 'a')).mid(4); // a zlib stream
@@ -131,11 +113,10 @@ enum Hostile {
 // Puts the entry at `file`, replacing what was there.
 void makeHostile(Hostile kind, const QString& file) {
     static const QByteArray bytes[] = {
-        // A GIF whose logical screen is 5792 x 5792 and whose one frame is
-        // 1 x 1: the decoder makes an image of the whole screen.
+        // A GIF of one 1 x 1 frame on a logical screen of 5792 x 5792.
         QByteArray(
             "GIF89a\xa0\x16\xa0\x16\x80\0\0\0\0\0\xff\xff\xff,\0\0\0\0\1\0\1\0\0\2\2\x4c\1\0;", 35),
-        manyScanJpeg(), iconOf(encoded(2048, "png")),
+        manyScanJpeg(), iconOf(encoded(framedImage(2048, 1365, Qt::darkCyan), "png")),
         // A WAV whose header promises 4 GB of samples and holds none.
         QByteArray("RIFF\xff\xff\xff\xffWAVEfmt "
                    "\x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\1\0\2\0\x10\0data\xf0\xff\xff\xff",
@@ -167,8 +148,7 @@ void makeHostile(Hostile kind, const QString& file) {
     ::close(fd);
 }
 
-// Where an entry stands; the program tells the user about the first five (a
-// missing animation, switch file or sound is no fault worth a word).
+// Where an entry stands; a missing animation, switch file or sound is told to no one.
 const char* const kPlaces[] = {"dibujos/1/si coloreado/1.gif",
                                "dibujos/1/no coloreado/1.gif",
                                "medida/1.gif",
@@ -186,9 +166,8 @@ qint64 statusKb(const char* field) {
     return std::atoll(line.c_str() + std::strlen(field));
 }
 
-// Start-up, a step to drawing 1 with its sound and animation, and a paint
-// read every place of the table; the sound goes to the real player. The
-// checker then reviews the same tree.
+// Start-up, a step with its sound (real player) and animation, and a paint read
+// every place; the checker then reviews the same tree.
 TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
     for (int kind = 0; kind <= int(ControlName); ++kind)
         for (int place = 0; place < 8; ++place) {
@@ -243,17 +222,12 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
         }
 }
 
-// Drawings of 4096 x 1024 pixels, the largest the program takes, clicked in
-// turn: each is shown, and the pictures kept for speed stay within their
-// budget.
+// Drawings of 4096 x 1024 pixels, the largest taken, clicked in turn: each is
+// shown, and the pictures kept for speed stay within their budget.
 using LargeDrawings = FormTest;
 TEST_F(LargeDrawings, ClickedInTurnKeepTheLoaderWithinItsBudget) {
     content.basics();
-    QImage large(4096, 1024, QImage::Format_RGB32);
-    large.fill(Qt::darkGreen);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    large.save(&buffer, "jpeg"); // read by its header, whatever its name
+    const QByteArray jpeg = encoded(framedImage(4096, 1024, Qt::darkGreen), "jpeg"); // as .gif
     for (int n = 1; n <= 4; ++n)
         for (const char* variant : {"si", "no"})
             content.text(QStringLiteral("dibujos/1/%1 coloreado/%2.gif").arg(variant).arg(n), jpeg);
@@ -268,8 +242,7 @@ TEST_F(LargeDrawings, ClickedInTurnKeepTheLoaderWithinItsBudget) {
     EXPECT_FALSE(reviewContent(files, pictures).findings.isEmpty());
 }
 
-// TAMIRO_ROBUSTNESS_EVENTS sets the number of events (20000 by default),
-// TAMIRO_ROBUSTNESS_SEED the seed of the random sequence.
+// TAMIRO_ROBUSTNESS_EVENTS: events (20000 by default); TAMIRO_ROBUSTNESS_SEED.
 using Robustness = FormTest;
 TEST_F(Robustness, DamagedContentSurvivesRandomEvents) {
     std::filesystem::copy(TAMIRO_SOURCE_DIR "/content", content.folder().toStdString(),

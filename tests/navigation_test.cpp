@@ -11,11 +11,10 @@
 using namespace tamiro;
 using namespace tamiro::testing;
 
-// After every step the whole drawing area shows the uncoloured drawing (white)
-// over the coloured one (red), its picture; the previous button stretches from
-// the hidden box, 2 pixels of border wider on each side, so a red strip stays
-// at the right and the bottom. Real mouse moves with a button held then reveal
-// the coloured drawing in brush-sized rectangles centred on the pointer.
+// After a step the drawing area shows the uncoloured drawing (white) over its
+// picture, the coloured one (red); "previous" stretches from the hidden box, 2
+// pixels of border wider a side, leaving a red strip right and bottom. Mouse
+// moves with a button held reveal brush-sized rectangles around the pointer.
 TEST(Step, ShowsTheUncolouredOverTheColouredAndTheBrushRevealsIt) {
     const struct {
         const char* clicks; // the last one a step; none: the title stays

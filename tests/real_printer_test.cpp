@@ -1,6 +1,5 @@
-// Printing on real CUPS queues of the tests' own scheduler (a PDF per document in
-// TAMIRO_PDF_DIR): the default queue that scripts/test.sh makes, and one made here
-// with margins.
+// Printing on the tests' own CUPS queues (a PDF per document in TAMIRO_PDF_DIR):
+// the default one of scripts/test.sh, and one made here with margins.
 
 #include "platform/qt_services.h"
 #include "support/form_fixture.h"
@@ -38,17 +37,15 @@ protected:
     QtPrinter realPrinter_;
 };
 
-// Each click prints one page: the title picture, 10185 x 6600 twips, is 509.25
-// x 330 points on paper, its top-left corner where the queue's PPD puts the
-// printable area's. The second queue has 6 points more margin at the sides and
-// 36 at the top and bottom. Ghostscript tells what a page marks, "left bottom
-// right top" as in the PPD.
+// Each click prints one page: the title, 10185 x 6600 twips, is 509.25 x 330
+// points, its top-left corner at the printable area's in the queue's PPD (the
+// second queue 6 points more margin at the sides, 36 at top and bottom), as
+// Ghostscript measures it.
 TEST_F(RealPrinter, EachClickPrintsOnePageWithTheDrawingAtThePrintableCorner) {
     const QDir pdfs(qEnvironmentVariable("TAMIRO_PDF_DIR", "/nonexistent"));
     ASSERT_TRUE(pdfs.exists()) << "scripts/test.sh sets TAMIRO_PDF_DIR";
-    // The printable area of the default page size, "left bottom right top" in
-    // points from the paper's bottom-left corner: "*ImageableArea A4/A4: "0 0 595 842"".
-    // The scheduler keeps its queues' PPDs beside its socket, in ppd/.
+    // The default size's printable area: "*ImageableArea A4/A4: "0 0 595 842"",
+    // left bottom right top in points. The PPDs are beside the scheduler's socket.
     const QString first = QPrinterInfo::defaultPrinter().printerName();
     QString ppd = run(
         "cat",

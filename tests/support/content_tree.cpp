@@ -1,8 +1,10 @@
 #include "support/content_tree.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QPainter>
 
 namespace tamiro::testing {
@@ -41,6 +43,14 @@ bool writeGif(const QString& path, const QImage& image) {
     QFile file(path);
     return palette.size() <= 128 && file.open(QIODevice::WriteOnly) &&
            file.write(out) == out.size();
+}
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QBuffer buffer; // opened by the writer
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return buffer.data();
 }
 
 QImage framedImage(int width, int height, const QColor& fill) {

@@ -13,6 +13,9 @@ namespace tamiro::testing {
 // A one-frame GIF of an image of at most 128 colours (one may be see-through).
 bool writeGif(const QString& path, const QImage& image);
 
+// The image in a format Qt writes, progressive where the format can be.
+QByteArray encoded(const QImage& image, const char* format);
+
 // A picture of one colour, with a 1-pixel black frame to tell its edges.
 QImage framedImage(int width, int height, const QColor& fill);
 
