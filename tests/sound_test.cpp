@@ -8,7 +8,6 @@
 
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -19,11 +18,11 @@ using tamiro::testing::Wav;
 TEST(SoundPlayer, PlaysExactlyWhatItsCheckAccepts) {
     if (QStandardPaths::findExecutable("pulseaudio").isEmpty())
         GTEST_SKIP() << "no sound server to play into";
-    QTemporaryDir home;
-    const QString socket = home.path() + "/pulse-socket";
+    tamiro::testing::ContentTree home; // the server's home, and the sound played
+    const QString socket = home.folder() + "/pulse-socket";
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home.path());
-    env.insert("XDG_RUNTIME_DIR", home.path());
+    env.insert("HOME", home.folder());
+    env.insert("XDG_RUNTIME_DIR", home.folder());
     env.insert("PULSE_SERVER", "unix:" + socket);
     qputenv("PULSE_SERVER", ("unix:" + socket).toUtf8());
     QProcess server;
@@ -59,7 +58,7 @@ TEST(SoundPlayer, PlaysExactlyWhatItsCheckAccepts) {
         {"cut in mid-sample", {.dataSize = 4411}, false},
         {"no sample", {.cut = 4410}, false},
     };
-    DiskFileSystem files(home.path());
+    DiskFileSystem files(home.folder());
     EventSoundPlayer player(files);
     QProcess recorder; // from the sink's monitor, all along
     recorder.setProcessEnvironment(env);
@@ -70,11 +69,9 @@ TEST(SoundPlayer, PlaysExactlyWhatItsCheckAccepts) {
         SCOPED_TRACE(row.what);
         const QByteArray bytes = row.wav.bytes();
         EXPECT_EQ(row.heard, soundFormat(bytes).plays()) << qPrintable(soundFormat(bytes).problem);
-        QFile file(home.path() + "/sonido.wav");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
+        home.text("sonido.wav", bytes);
         recorder.readAllStandardOutput(); // what came before
-        player.play(home.path() + "/sonido.wav");
+        player.play(home.folder() + "/sonido.wav");
         QThread::msleep(800);
         recorder.waitForReadyRead(100);
         const QByteArray heard = recorder.readAllStandardOutput();
@@ -82,9 +79,5 @@ TEST(SoundPlayer, PlaysExactlyWhatItsCheckAccepts) {
         for (qsizetype i = 0; i + 1 < heard.size(); i += 2)
             loudest = std::max(loudest, std::abs(qFromLittleEndian<qint16>(heard.constData() + i)));
         EXPECT_EQ(row.heard, loudest > 2000) << "loudest sample " << loudest;
-    }
-    recorder.terminate();
-    recorder.waitForFinished();
-    server.terminate();
-    server.waitForFinished();
+    } // the recorder and the server are killed as they go
 }
