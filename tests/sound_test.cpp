@@ -53,7 +53,7 @@ TEST(SoundPlayer, PlaysExactlyWhatItsCheckAccepts) {
         {"384 kHz", {.rate = 384000}, true},
         {"768 kHz", {.rate = 768000}, false},
         {"data size 0xFFFFFFFF", {.dataSize = 0xffffffff}, false},
-        {"odd LIST chunk", {.before = QByteArray("LIST\5\0\0\0INFO", 12)}, false},
+        {"odd LIST chunk", {.before = QByteArray("LIST\5\0\0\0INFO\0", 13)}, false},
         {"even LIST chunk", {.before = QByteArray("LIST\6\0\0\0INFOab", 14)}, true},
         {"cut in mid-sample", {.dataSize = 4411}, false},
         {"no sample", {.cut = 4410}, false},
