@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
 
