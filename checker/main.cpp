@@ -4,9 +4,10 @@
 
 #include "checker/report_window.h"
 #include "checker/revision.h"
-#include "platform/content_file.h"
-#include "platform/disk_file_system.h"
-#include "platform/qt_picture_loader.h"
+#include "platform/core/logging.h"
+#include "platform/formats/content_file.h"
+#include "platform/system/disk_file_system.h"
+#include "platform/system/qt_picture_loader.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -83,6 +84,8 @@ int main(int argc, char** argv) {
     tamiro::QtPictureLoader pictures(files);
     const tamiro::Review review = tamiro::reviewContent(files, pictures);
     const int status = review.passes() ? 0 : 1;
+    qCDebug(tamiro::lcChecker, "carpeta «%s»: %d fallos, %d avisos, %d dibujos",
+            qUtf8Printable(folder), review.fails, review.warnings, review.drawings);
     if (!text) {
         QGuiApplication::setDesktopFileName(QStringLiteral("org.tamiro.Tamiro.Revisar"));
         tamiro::ReportWindow report(review, folder);

@@ -1,8 +1,9 @@
 #include "checker/revision.h"
 
-#include "platform/content_file.h"
-#include "platform/errors.h"
-#include "platform/picture_file.h"
+#include "platform/core/errors.h"
+#include "platform/formats/animation_file.h"
+#include "platform/formats/content_file.h"
+#include "platform/formats/picture_file.h"
 #include "rules/content.h"
 #include "rules/drawing_area.h"
 #include "rules/drawings.h"

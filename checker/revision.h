@@ -5,7 +5,7 @@
 // program's own file system and picture loader, so every verdict is the
 // program's; what it adds is the explanation, and what to do about it.
 
-#include "platform/services.h"
+#include "platform/core/services.h"
 
 #include <QImage>
 #include <QList>

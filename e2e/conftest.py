@@ -34,11 +34,11 @@ def layout(width, height):
     """Pixel rectangles of the sixteen buttons: one bar 100 twips above the bottom, centred
     on its span of 8295 twips, 50 twips between buttons, the folder buttons in two rows."""
     x, top, places = math.floor((width * 15 - 8295) / 2), height * 15 - 1225, {}
-    for name in ("Command3", "Command4", "Command6(1)", 0, 1, 2, 3, 4,
-                 "Command6(0)", "Command1", "Command2"):
+    for name in ("previousButton", "nextButton", "pointerAndPrintButtons(1)", 0, 1, 2, 3, 4,
+                 "pointerAndPrintButtons(0)", "brushSizeButton", "endButton"):
         if isinstance(name, int):
-            places["Command5(%d)" % name] = (x, top, 495, 495)
-            places["Command5(%d)" % (name + 5)] = (x, top + 545, 495, 495)
+            places["folderButtons(%d)" % name] = (x, top, 495, 495)
+            places["folderButtons(%d)" % (name + 5)] = (x, top + 545, 495, 495)
             x += 545
         else:
             places[name] = (x, top, 975, 1125)

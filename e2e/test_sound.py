@@ -9,7 +9,7 @@ import numpy
 import pytest
 
 RATE, FRAME, TONE = 44100, 441, 0.4  # 10 ms frames
-PITCH = {"Command4": 440, "Command3": 880}  # sonido1.wav, sonido2.wav
+PITCH = {"nextButton": 440, "previousButton": 880}  # sonido1.wav, sonido2.wav
 
 
 def tones(folder):
@@ -46,7 +46,7 @@ def whole(sound, name):
 
 def test_every_click_plays_its_whole_sound_in_order(tamiro):
     session = tamiro(sound=True, prepare=tones)
-    order = ["Command4"] * 4 + ["Command3"] * 2 + ["Command4"] * 4
+    order = ["nextButton"] * 4 + ["previousButton"] * 2 + ["nextButton"] * 4
     heard = sounds(session, lambda: [(session.click(name), time.sleep(1.9)) for name in order])
     assert len(heard) == len(order) and all(map(whole, heard, order)), heard
 
@@ -54,8 +54,8 @@ def test_every_click_plays_its_whole_sound_in_order(tamiro):
 def test_rapid_clicks_neither_crash_nor_pile_up(tamiro):
     session = tamiro(sound=True, prepare=tones)
     burst = ["sleep", "0.1", "click", "1"] * 4  # five clicks in 0.4 s
-    heard = sounds(session, lambda: (session.click("Command4", *burst), time.sleep(3.5),
-                                     session.click("Command3")))
+    heard = sounds(session, lambda: (session.click("nextButton", *burst), time.sleep(3.5),
+                                     session.click("previousButton")))
     assert session.process.poll() is None, "the program ended"
     first = [sound for sound in heard if sound[0] < heard[0][0] + 3]
     # One tone at a time, each cut by the next (the fifth may start a second
@@ -63,7 +63,7 @@ def test_rapid_clicks_neither_crash_nor_pile_up(tamiro):
     assert max(sound[3] for sound in first) < 0.6, heard
     assert first[-1][0] + first[-1][1] <= heard[0][0] + 5 * TONE + 0.4, heard
     # Still answering: the next click plays its own sound, whole.
-    assert len(heard) == len(first) + 1 and whole(heard[-1], "Command3"), heard
+    assert len(heard) == len(first) + 1 and whole(heard[-1], "previousButton"), heard
 
 
 @pytest.mark.parametrize("spoil", [
@@ -75,8 +75,8 @@ def test_rapid_clicks_neither_crash_nor_pile_up(tamiro):
 def test_a_sound_file_that_is_no_sound_holds_up_nothing(tamiro, spoil):
     session = tamiro(sound=True, prepare=tones)
     spoil(session.folder / "sonido2.wav")
-    heard = sounds(session, lambda: (session.click("Command3"), time.sleep(1.5),
-                                     session.click("Command4")))
+    heard = sounds(session, lambda: (session.click("previousButton"), time.sleep(1.5),
+                                     session.click("nextButton")))
     assert session.process.poll() is None, "the program ended"
     assert heard and all(sound[1] <= TONE + 0.1 for sound in heard), heard
-    assert whole(heard[-1], "Command4"), heard
+    assert whole(heard[-1], "nextButton"), heard

@@ -51,7 +51,7 @@ def test_full_screen_under_a_window_manager_with_a_top_panel(tamiro, desktop, si
     assert "_NET_WM_STATE_FULLSCREEN" in session.run("xprop", "-id", session.window,
                                                      "_NET_WM_STATE").stdout
     session.screen_until(misplaced(session)).save(session.home.parent / "start.png")
-    session.click("Command2")
+    session.click("endButton")
     assert session.process.wait(timeout=3) == 0
 
 
@@ -80,7 +80,7 @@ def test_a_second_start_brings_the_running_copy_to_the_front_and_ends(tamiro, de
     assert [process.wait(15) for process in again] == [0, 0] and session.process.poll() is None
     assert wait_until(front), "the running copy stays behind"
     # With no copy running, of two started at the same instant one ends and one shows.
-    session.click("Command2")
+    session.click("endButton")
     assert session.process.wait(5) == 0
     pair = [session.start(), session.start()]
     assert wait_until(lambda: [p.poll() for p in pair].count(None) == 1, 15), "not one copy"
@@ -101,7 +101,7 @@ def first_drawing(tamiro):
     """The program showing the first step's drawing uncoloured, its area, and a check(part)
     that it shows coloured in part (left, top, right, bottom, 3 pixels' slack), else not."""
     session = tamiro()
-    session.click("Command4")
+    session.click("nextButton")
     coloured, uncoloured = (Image.open(session.folder / path).convert("RGB") for path in DRAWING)
     x, y, w, h = area = picture_area(session.size, coloured.size)
     differ = ImageChops.invert(matching(coloured, uncoloured, 48))

@@ -2,8 +2,8 @@
 // any text after the application folder (lone UTF-16 surrogates included) on
 // a small tree that holds a pipe and a link to a device.
 
-#include "platform/disk_file_system.h"
-#include "platform/errors.h"
+#include "platform/core/errors.h"
+#include "platform/system/disk_file_system.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,10 @@
 // animation. A refusal names the file; an accepted file comes back whole and
 // nothing accepted decodes to more pixels than allowed.
 
-#include "platform/errors.h"
-#include "platform/picture_file.h"
+#include "platform/core/errors.h"
+#include "platform/formats/animation_file.h"
+#include "platform/formats/picture_decoder.h"
+#include "platform/formats/picture_file.h"
 
 #include <QCoreApplication>
 #include <QFile>

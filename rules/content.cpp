@@ -1,6 +1,6 @@
 #include "rules/content.h"
 
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "rules/messages.h"
 
 namespace tamiro {

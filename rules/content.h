@@ -5,8 +5,8 @@
 // button and the printing switch. The window's handlers and the teacher's
 // checker both ask here, so that they cannot tell two different stories.
 
-#include "platform/event_sound_player.h"
-#include "platform/services.h"
+#include "platform/core/services.h"
+#include "platform/formats/sound_format.h"
 
 #include <QString>
 #include <climits>

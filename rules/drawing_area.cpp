@@ -1,6 +1,6 @@
 #include "rules/drawing_area.h"
 
-#include "platform/twips.h"
+#include "platform/core/twips.h"
 
 namespace tamiro {
 

@@ -1,6 +1,6 @@
 #include "rules/drawings.h"
 
-#include "platform/errors.h"
+#include "platform/core/errors.h"
 #include "rules/content.h"
 #include "rules/messages.h"
 

@@ -4,9 +4,9 @@
 // drawing is present, where each button's step leads, which files a step
 // shows, and the message the child gets when it cannot show them.
 
-#include "platform/errors.h"
-#include "platform/picture.h"
-#include "platform/services.h"
+#include "platform/core/errors.h"
+#include "platform/core/picture.h"
+#include "platform/core/services.h"
 
 #include <QString>
 #include <cstdint>

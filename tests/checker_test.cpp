@@ -3,9 +3,9 @@
 // will fail makes the review fail.
 
 #include "checker/report_window.h"
-#include "platform/content_file.h"
-#include "platform/disk_file_system.h"
-#include "platform/qt_picture_loader.h"
+#include "platform/formats/content_file.h"
+#include "platform/system/disk_file_system.h"
+#include "platform/system/qt_picture_loader.h"
 #include "support/content_tree.h"
 
 #include <QListWidget>

@@ -1,8 +1,8 @@
 // The directory query and content path resolution on real folders, under
 // application folders with any name (the switch file's line: printing test).
 
-#include "platform/content_file.h"
-#include "platform/disk_file_system.h"
+#include "platform/formats/content_file.h"
+#include "platform/system/disk_file_system.h"
 
 #include <QDir>
 #include <QTemporaryDir>

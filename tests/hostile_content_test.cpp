@@ -2,7 +2,7 @@
 // program never reads; large drawings; random events on damaged content.
 
 #include "checker/revision.h"
-#include "platform/event_sound_player.h"
+#include "platform/system/event_sound_player.h"
 #include "support/form_fixture.h"
 
 #include <QApplication>
@@ -183,17 +183,18 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
             std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
             const qint64 before = statusKb("VmRSS:");
             alarm(20); // a hang ends the run instead of blocking it for ever
-            world.startedForm().command4_Click();
+            world.startedForm().onNextClicked();
             world.form->grab();
             QApplication::sendPostedEvents();
             const Review review = reviewContent(world.files, world.pictures);
             alarm(0);
             EXPECT_LT(statusKb("VmHWM:") - before, 100 * 1024) << "kB more at the peak";
-            EXPECT_FALSE(world.form->Tarambel1->isPlaying());
-            EXPECT_EQ(11520 - 1225, world.form->Command3->Top()) << "the bar is laid out";
+            EXPECT_FALSE(world.form->animation->isPlaying());
+            EXPECT_EQ(11520 - 1225, world.form->previousButton->topTwips())
+                << "the bar is laid out";
             if (place == 5) { // the child is told nothing, the teacher is warned
-                EXPECT_TRUE(world.form->Tarambel1->problem().contains(content.path(kPlaces[5])))
-                    << qPrintable(world.form->Tarambel1->problem());
+                EXPECT_TRUE(world.form->animation->problem().contains(content.path(kPlaces[5])))
+                    << qPrintable(world.form->animation->problem());
                 EXPECT_TRUE(
                     std::any_of(review.findings.begin(), review.findings.end(), [](auto& f) {
                         return f.severity == Finding::Severity::Warning &&
@@ -203,7 +204,7 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
             if (kind == IconPngTexts && place == 3) { // the text goes, the picture stays
                 EXPECT_EQ(
                     QImage::fromData(palettedPng(), "png").convertToFormat(QImage::Format_ARGB32),
-                    world.form->Picture1->mouseIcon().image().convertToFormat(
+                    world.form->drawingArea->mouseIcon().image().convertToFormat(
                         QImage::Format_ARGB32));
             }
             if (kind <= Broken) { // no file at all, even where no listing comes first
@@ -231,10 +232,10 @@ TEST_F(LargeDrawings, ClickedInTurnKeepTheLoaderWithinItsBudget) {
     for (int n = 1; n <= 4; ++n)
         for (const char* variant : {"si", "no"})
             content.text(QStringLiteral("dibujos/1/%1 coloreado/%2.gif").arg(variant).arg(n), jpeg);
-    Form1& f = startedForm();
+    ColouringWindow& f = startedForm();
     for (int n = 1; n <= 4; ++n) {
         click('n');
-        EXPECT_EQ(4096 * kTwipsPerPixel, f.Picture1->Width()) << "drawing " << n;
+        EXPECT_EQ(4096 * kTwipsPerPixel, f.drawingArea->widthTwips()) << "drawing " << n;
         EXPECT_LE(pictures.keptBytes(), QtPictureLoader::kKeptBytes) << "drawing " << n;
     }
     EXPECT_TRUE(messages.shown.isEmpty()) << qPrintable(messages.shown.join('\n'));
@@ -268,28 +269,29 @@ TEST_F(Robustness, DamagedContentSurvivesRandomEvents) {
     std::mt19937 random{std::uint32_t(qEnvironmentVariableIntValue("TAMIRO_ROBUSTNESS_SEED"))};
     const int events = qEnvironmentVariableIntValue("TAMIRO_ROBUSTNESS_EVENTS");
     const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-    Form1& f = startedForm();
+    ColouringWindow& f = startedForm();
     for (int event = 0; event < (events > 0 ? events : 20000); ++event) {
-        const float x = float(below(int(f.Picture1->Width()) + 4000) - 2000);
-        const float y = float(below(int(f.Picture1->Height()) + 4000) - 2000);
+        const float x = float(below(int(f.drawingArea->widthTwips()) + 4000) - 2000);
+        const float y = float(below(int(f.drawingArea->heightTwips()) + 4000) - 2000);
         const int kind = below(100);
         if (kind < 20)
             click("nnnnnpppbbhhr1234567890"[below(23)]);
         else if (kind < 21)
-            f.Command2_Click();
+            f.onEndClicked();
         else if (kind < 22)
             f.grab(); // a full paint of the window, background included
         else if (kind < 45)
-            f.Image1_MouseMove(std::int16_t(below(4)), 0, x / 10, y / 10); // either button
+            f.onBrushImageMouseMove(std::int16_t(below(4)), 0, x / 10, y / 10); // either button
         else {
             const QPointF at(x / kTwipsPerPixel, y / kTwipsPerPixel);
-            QMouseEvent move(QEvent::MouseMove, at, f.Picture1->mapToGlobal(at), Qt::NoButton,
+            QMouseEvent move(QEvent::MouseMove, at, f.drawingArea->mapToGlobal(at), Qt::NoButton,
                              Qt::MouseButtons(below(4)), Qt::KeyboardModifiers(below(8) << 25));
-            QApplication::sendEvent(f.Picture1, &move);
+            QApplication::sendEvent(f.drawingArea, &move);
         }
         QApplication::sendPostedEvents(); // queued messages and paints
-        ASSERT_TRUE(!f.Image1->Visible() && f.FolderNumber >= 1 && f.FolderNumber <= 10 &&
-                    f.SizeNumber >= 1 && f.PointerNumber >= 1)
+        ASSERT_TRUE(!f.brushImage->isVisible() && f.state().folderNumber >= 1 &&
+                    f.state().folderNumber <= 10 && f.state().brushSizeNumber >= 1 &&
+                    f.state().pointerNumber >= 1)
             << "event " << event;
     }
     EXPECT_FALSE(messages.shown.isEmpty()) << "the damage went unnoticed";

@@ -36,40 +36,41 @@ TEST(Step, ShowsTheUncolouredOverTheColouredAndTheBrushRevealsIt) {
         w.content.drawing(1, 1, 301, 200);
         w.content.gif("medida/2.gif", 81, 33);
         w.content.gif("animados/1.gif", 20, 20);
-        Form1& f = w.startedForm();
+        ColouringWindow& f = w.startedForm();
         QStringList animationWhileSounding;
-        w.sound.onPlay = [&] { animationWhileSounding << f.Tarambel1->animationFile(); };
+        w.sound.onPlay = [&] { animationWhileSounding << f.animation->animationFile(); };
         for (const char* c = row.clicks; *c; ++c)
             w.click(*c);
-        QImage expected = f.Picture1->surface(); // the title, before any step
+        QImage expected = f.drawingArea->surface(); // the title, before any step
         if (*row.sound) {
             EXPECT_EQ(QStringList{""}, animationWhileSounding)
                 << "no animation until the end of the step";
-            EXPECT_EQ(f.AppFolder + "\\animados\\1.gif", f.Tarambel1->animationFile());
+            EXPECT_EQ(f.state().appFolder + "\\animados\\1.gif", f.animation->animationFile());
             EXPECT_EQ(QStringList{w.files.applicationFolder() + row.sound}, w.sound.played);
-            EXPECT_TRUE(f.Picture1->isVisibleTo(&f));
-            EXPECT_EQ(QColor(Qt::red), f.Picture1->picture().image().pixelColor(20, 15));
-            EXPECT_EQ(5422.5f, f.Picture1->Left()) << "centred, halves kept";
+            EXPECT_TRUE(f.drawingArea->isVisibleTo(&f));
+            EXPECT_EQ(QColor(Qt::red), f.drawingArea->picture().image().pixelColor(20, 15));
+            EXPECT_EQ(5422.5f, f.drawingArea->leftTwips()) << "centred, halves kept";
             expected = framedImage(301, 200, Qt::white);
         }
         if (row.clicks[0] == 'p') {
-            const QImage shown = f.Picture1->surface().convertToFormat(QImage::Format_RGB32);
+            const QImage shown = f.drawingArea->surface().convertToFormat(QImage::Format_RGB32);
             EXPECT_EQ(QColor(Qt::white), shown.pixelColor(150, 100));
             EXPECT_EQ(QColor(Qt::red), shown.pixelColor(298, 100)); // beyond 301 * 301 / (301 + 4)
             EXPECT_EQ(QColor(Qt::red), shown.pixelColor(150, 198)); // beyond 200 * 200 / (200 + 4)
             continue;
         }
         for (const QPoint& at : path) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(at), f.Picture1->mapToGlobal(QPointF(at)),
-                             Qt::NoButton, row.held, Qt::NoModifier);
-            QCoreApplication::sendEvent(f.Picture1, &move);
+            QMouseEvent move(QEvent::MouseMove, QPointF(at),
+                             f.drawingArea->mapToGlobal(QPointF(at)), Qt::NoButton, row.held,
+                             Qt::NoModifier);
+            QCoreApplication::sendEvent(f.drawingArea, &move);
         }
-        EXPECT_FALSE(f.Image1->Visible());
+        EXPECT_FALSE(f.brushImage->isVisible());
         QPainter painter(&expected);
         for (const QPoint& at : path) // the brush centred, rounded to pixels
             painter.fillRect(at.x() - row.brushWidth / 2, at.y() - 16, row.brushWidth, 33, Qt::red);
         painter.end();
-        EXPECT_EQ(expected, f.Picture1->surface().convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(expected, f.drawingArea->surface().convertToFormat(QImage::Format_RGB32));
     }
 }
 
@@ -100,16 +101,19 @@ TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
         w.content.remove(row.damaged);
         if (row.bytes)
             w.content.text(row.damaged, row.bytes);
-        Form1& f = w.startedForm();
+        ColouringWindow& f = w.startedForm();
         const std::string clicks = row.clicks;
         for (size_t i = 0; i + 1 < clicks.size(); ++i)
             w.click(clicks[i]);
         // What the window shows, and what has been heard.
         const auto state = [&] {
             return std::make_tuple(
-                f.Picture1->surface(), f.Picture1->picture().image(), f.Picture1->Left(),
-                f.Image1->picture().image(), f.Image1->Width(), f.Command6(0).picture().image(),
-                f.Picture1->mouseIcon().image(), w.sound.played.size(), f.AnimationNumber);
+                f.drawingArea->surface(), f.drawingArea->picture().image(),
+                f.drawingArea->leftTwips(), f.brushImage->picture().image(),
+                f.brushImage->widthTwips(),
+                f.pointerAndPrintButtons(ColouringWindow::kPointerButton).picture().image(),
+                f.drawingArea->mouseIcon().image(), w.sound.played.size(),
+                f.state().animationNumber);
         };
         const auto before = state();
         const qsizetype messagesBefore = w.messages.shown.size();
@@ -119,11 +123,11 @@ TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
         EXPECT_TRUE(message.contains(row.named, Qt::CaseInsensitive)) << message.toStdString();
         EXPECT_TRUE(!clicks.ends_with('h') || message.startsWith("Atención: "));
         EXPECT_EQ(before, state());
-        EXPECT_TRUE(f.Picture1->isVisibleTo(&f));
+        EXPECT_TRUE(f.drawingArea->isVisibleTo(&f));
         const char last = clicks.back();
-        EXPECT_EQ(row.number, last == 'b'   ? f.SizeNumber
-                              : last == 'h' ? f.PointerNumber
-                                            : f.PictureNumber[f.FolderNumber]);
+        EXPECT_EQ(row.number, last == 'b'   ? f.state().brushSizeNumber
+                              : last == 'h' ? f.state().pointerNumber
+                                            : f.state().pictureNumbers[f.state().folderNumber]);
     }
 }
 
@@ -133,7 +137,7 @@ using Brush = FormTest;
 // image's place, one after the other, with a brush of 615 x 495.
 TEST_F(Brush, CentresOnThePointerWhileAButtonIsHeld) {
     content.basics();
-    Form1& f = startedForm();
+    ColouringWindow& f = startedForm();
     const struct {
         bool overTheBrush;
         std::int16_t button, shift;
@@ -147,11 +151,12 @@ TEST_F(Brush, CentresOnThePointerWhileAButtonIsHeld) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.x);
         if (row.overTheBrush)
-            f.Image1_MouseMove(row.button, row.shift, row.x, row.y);
+            f.onBrushImageMouseMove(row.button, row.shift, row.x, row.y);
         else
-            f.Picture1_Mousemove(row.button, row.shift, row.x, row.y);
-        EXPECT_EQ(QPointF(row.left, row.top), QPointF(f.Image1->Left(), f.Image1->Top()));
-        EXPECT_FALSE(f.Image1->Visible());
+            f.onDrawingAreaMouseMove(row.button, row.shift, row.x, row.y);
+        EXPECT_EQ(QPointF(row.left, row.top),
+                  QPointF(f.brushImage->leftTwips(), f.brushImage->topTwips()));
+        EXPECT_FALSE(f.brushImage->isVisible());
     }
 }
 
@@ -191,16 +196,16 @@ TEST_F(Printing, SwitchWhatWhereAndFailure) {
     click('r');
     EXPECT_EQ(0, printer.documents);
 
-    Form1& f = startedForm();
+    ColouringWindow& f = startedForm();
     for (char button : std::string("rnrr")) // the title, then the drawing twice
         click(button);
     ASSERT_EQ(3u, printer.drawn.size());
     EXPECT_EQ(3, printer.documents);
     EXPECT_EQ(pictures.builtIn("T1.gif").image(), printer.drawn[0].first.image());
     EXPECT_EQ(QRectF(0, 0, 10185, 6600), printer.drawn[0].second);
-    EXPECT_TRUE(printer.drawn[2].first.sameAs(f.Picture1->picture()));
+    EXPECT_TRUE(printer.drawn[2].first.sameAs(f.drawingArea->picture()));
     EXPECT_EQ(QRectF(0, 0, 600, 450), printer.drawn[2].second);
-    EXPECT_EQ(1, f.PointerNumber);
+    EXPECT_EQ(1, f.state().pointerNumber);
     EXPECT_TRUE(messages.shown.isEmpty());
 
     printer.failure = "la impresora no responde";

@@ -111,7 +111,7 @@ TEST(Prediction, TheWindowShowsWhatTheCheckerPredicts) {
         QtPictureLoader pictures(files);
         const Review review = reviewContent(files, pictures);
         ASSERT_EQ(10, review.buttons.size());
-        Form1& form = world.startedForm();
+        ColouringWindow& form = world.startedForm();
         for (const ButtonSequence& predicted : review.buttons) {
             const int f = predicted.folder;
             SCOPED_TRACE(f);
@@ -122,15 +122,15 @@ TEST(Prediction, TheWindowShowsWhatTheCheckerPredicts) {
                 ASSERT_LT(at, predicted.steps.size());
                 const Step& want = predicted.steps[at++];
                 SCOPED_TRACE(qPrintable(want.coloured + " " + want.uncoloured));
-                EXPECT_EQ(want.number, form.PictureNumber[f]);
+                EXPECT_EQ(want.number, form.state().pictureNumbers[f]);
                 EXPECT_EQ(want.message, world.messages.shown.size() > before
                                             ? world.messages.shown.last()
                                             : QString());
                 if (want.message.isEmpty()) {
                     EXPECT_TRUE(
-                        shows(tree.colours, want.coloured, form.Picture1->picture().image()));
-                    EXPECT_TRUE(
-                        shows(tree.colours, want.uncoloured, form.Picture2->picture().image()));
+                        shows(tree.colours, want.coloured, form.drawingArea->picture().image()));
+                    EXPECT_TRUE(shows(tree.colours, want.uncoloured,
+                                      form.uncolouredHolder->picture().image()));
                 } else {
                     ++messages;
                 }
@@ -141,12 +141,12 @@ TEST(Prediction, TheWindowShowsWhatTheCheckerPredicts) {
                     click(char('0' + f % 10));
                     continue;
                 }
-                QSet<int> numbers{form.PictureNumber[f]};
+                QSet<int> numbers{form.state().pictureNumbers[f]};
                 while (at < 200) {
                     click(button);
-                    if (numbers.contains(form.PictureNumber[f]))
+                    if (numbers.contains(form.state().pictureNumbers[f]))
                         break;
-                    numbers.insert(form.PictureNumber[f]);
+                    numbers.insert(form.state().pictureNumbers[f]);
                 }
             }
             EXPECT_EQ(predicted.steps.size(), at);

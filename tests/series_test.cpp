@@ -3,6 +3,7 @@
 // case of the names; a folder is no file.
 
 #include "support/form_fixture.h"
+#include "support/window_state_access.h"
 
 #include <QFileInfo>
 #include <unistd.h>
@@ -62,35 +63,41 @@ TEST(NumberedSeries, FilesPresentClicksAndFilesShown) {
             else
                 w.content.picture(file, framedImage(20, 20, QColor(int(30 * (i + 1)), 0, 0)));
         }
-        Form1& f = w.startedForm();
-        if (row.from >= 0)
-            f.PictureNumber[1] = f.AnimationNumber = row.from;
+        ColouringWindow& f = w.startedForm();
+        if (row.from >= 0) {
+            WindowState& state = WindowStateAccess::of(f);
+            state.pictureNumbers[1] = state.animationNumber = row.from;
+        }
         const QStringList shown = row.shown.split(' ');
         for (int i = 0; row.clicks[i]; ++i) {
             SCOPED_TRACE(i);
             if (row.clicks[i] != '-') {
-                f.Picture1->setMousePointer(kDefaultPointer);
+                f.drawingArea->setMousePointer(kDefaultPointer);
                 w.click(row.clicks[i]);
             }
             const int number = shown[i] == "-" ? 1 : QFileInfo(shown[i]).baseName().toInt();
             if (row.folder == "dibujos") {
-                EXPECT_EQ(shown[i], fileOf(f.Picture1->picture().image()));
+                EXPECT_EQ(shown[i], fileOf(f.drawingArea->picture().image()));
             } else if (row.folder == "animados") {
-                EXPECT_EQ(QStringLiteral("%1\\animados\\%2.gif").arg(f.AppFolder).arg(number),
-                          f.Tarambel1->animationFile());
-                EXPECT_EQ(shown[i], fileOf(f.Tarambel1->currentFrame()));
+                EXPECT_EQ(
+                    QStringLiteral("%1\\animados\\%2.gif").arg(f.state().appFolder).arg(number),
+                    f.animation->animationFile());
+                EXPECT_EQ(shown[i], fileOf(f.animation->currentFrame()));
             } else if (row.folder == "medida") {
-                EXPECT_EQ(shown[i], fileOf(f.Command1->picture().image()));
-                EXPECT_EQ(shown[i], fileOf(f.Image1->picture().image()));
-                EXPECT_EQ(f.Image1->Width(), f.Image1->picture().widthTwips());
+                EXPECT_EQ(shown[i], fileOf(f.brushSizeButton->picture().image()));
+                EXPECT_EQ(shown[i], fileOf(f.brushImage->picture().image()));
+                EXPECT_EQ(f.brushImage->widthTwips(), f.brushImage->picture().widthTwips());
             } else {
                 if (row.clicks[i] != '-') { // the button shows its own picture until then
-                    EXPECT_EQ(shown[i], fileOf(f.Command6(0).picture().image()));
+                    EXPECT_EQ(shown[i],
+                              fileOf(f.pointerAndPrintButtons(ColouringWindow::kPointerButton)
+                                         .picture()
+                                         .image()));
                 }
-                EXPECT_EQ(shown[i], fileOf(f.Picture1->mouseIcon().image()));
+                EXPECT_EQ(shown[i], fileOf(f.drawingArea->mouseIcon().image()));
             }
             EXPECT_EQ(QString("-bh").contains(row.clicks[i]),
-                      f.Picture1->cursor().shape() == Qt::BitmapCursor)
+                      f.drawingArea->cursor().shape() == Qt::BitmapCursor)
                 << "the pointer over the drawing area";
         }
         EXPECT_TRUE(w.messages.shown.isEmpty()) << w.messages.shown.join('\n').toStdString();
@@ -106,8 +113,8 @@ TEST(NumberedSeries, BackFromOneReachesTheTopOfAFullSeries) {
     const QByteArray first = QFile::encodeName(w.content.path("dibujos/1/si coloreado/1.gif"));
     for (int n = 2; n <= 32767; ++n)
         ASSERT_EQ(0, ::link(first.constData(), first.chopped(5) + QByteArray::number(n) + ".gif"));
-    Form1& f = w.startedForm();
-    f.PictureNumber[1] = 1;
-    f.Command3_Click();
-    EXPECT_EQ(32767, f.PictureNumber[1]);
+    ColouringWindow& f = w.startedForm();
+    WindowStateAccess::of(f).pictureNumbers[1] = 1;
+    f.onPreviousClicked();
+    EXPECT_EQ(32767, f.state().pictureNumbers[1]);
 }

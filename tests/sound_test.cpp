@@ -2,8 +2,9 @@
 // played by the program's player into a PulseAudio null sink of the test's
 // own and recorded from it. A file is heard exactly when the check accepts it.
 
-#include "platform/disk_file_system.h"
-#include "platform/event_sound_player.h"
+#include "platform/formats/sound_format.h"
+#include "platform/system/disk_file_system.h"
+#include "platform/system/event_sound_player.h"
 #include "support/content_tree.h"
 
 #include <QProcess>

@@ -15,7 +15,7 @@ using namespace tamiro;
 using namespace tamiro::testing;
 
 template <class C> static QRectF twips(const C& c) {
-    return QRectF(c.Left(), c.Top(), c.Width(), c.Height());
+    return QRectF(c.leftTwips(), c.topTwips(), c.widthTwips(), c.heightTwips());
 }
 
 // The place in twips, the colour and the picture of a control.
@@ -35,7 +35,7 @@ using Window = FormTest;
 TEST_F(Window, EveryControlAsDesignedAndArranged) {
     screen.w = 12000;
     screen.h = 9000;
-    Form1& f = makeForm();
+    ColouringWindow& f = makeForm();
     EXPECT_TRUE(f.windowFlags() & Qt::FramelessWindowHint);
     const QColor face = f.palette().color(QPalette::Button), yellow(255, 255, 0);
     struct Row {
@@ -45,30 +45,33 @@ TEST_F(Window, EveryControlAsDesignedAndArranged) {
         QString picture; // built-in picture, or none
         float arrangedLeft, arrangedTop;
     };
-    // In tab order; the hidden Picture2 is skipped.
-    std::vector<Row> rows = {{f.Picture1, 720, 840, 10185, 6600, Qt::white, "T1.gif", 907.5, 840},
-                             {f.Command2, 8280, 5040, 975, 1155, face, "B5.bmp", 9702, 7775},
-                             {f.Command1, 9360, 5040, 975, 1125, face, "", 8677, 7775},
-                             {f.Tarambel1, 0, 3240, 1365, 1350, {}, "", 11192.5, 840},
-                             {f.Command3, 960, 5040, 975, 1125, face, "B4.gif", 1852, 7775},
-                             {f.Command4, 2040, 5040, 975, 1125, face, "B3.gif", 2877, 7775}};
+    // In tab order; the hidden uncolouredHolder is skipped.
+    std::vector<Row> rows = {
+        {f.drawingArea, 720, 840, 10185, 6600, Qt::white, "T1.gif", 907.5, 840},
+        {f.endButton, 8280, 5040, 975, 1155, face, "B5.bmp", 9702, 7775},
+        {f.brushSizeButton, 9360, 5040, 975, 1125, face, "", 8677, 7775},
+        {f.animation, 0, 3240, 1365, 1350, {}, "", 11192.5, 840},
+        {f.previousButton, 960, 5040, 975, 1125, face, "B4.gif", 1852, 7775},
+        {f.nextButton, 2040, 5040, 975, 1125, face, "B3.gif", 2877, 7775}};
     for (std::int16_t i = 0; i < 10; ++i)
-        rows.push_back({&f.Command5(i), 4200.0f + 600 * (i % 5), i < 5 ? 5040.0f : 5640.0f, 495,
-                        495, QColor(0, 255, 0), QStringLiteral("F%1.ico").arg(i),
+        rows.push_back({&f.folderButtons(i), 4200.0f + 600 * (i % 5), i < 5 ? 5040.0f : 5640.0f,
+                        495, 495, QColor(0, 255, 0), QStringLiteral("F%1.ico").arg(i),
                         4927.0f + 545 * (i % 5), i < 5 ? 7775.0f : 8320.0f});
-    rows.push_back({f.Picture2, 6480, 960, 10245, 6660, Qt::white, "", 6480, 960});
-    rows.push_back({&f.Command6(0), 7200, 5040, 975, 1095, yellow, "B2.ico", 7652, 7775});
-    rows.push_back({&f.Command6(1), 3120, 5040, 975, 1095, yellow, "B1.gif", 3902, 7775});
+    rows.push_back({f.uncolouredHolder, 6480, 960, 10245, 6660, Qt::white, "", 6480, 960});
+    rows.push_back({&f.pointerAndPrintButtons(ColouringWindow::kPointerButton), 7200, 5040, 975,
+                    1095, yellow, "B2.ico", 7652, 7775});
+    rows.push_back({&f.pointerAndPrintButtons(ColouringWindow::kPrintButton), 3120, 5040, 975, 1095,
+                    yellow, "B1.gif", 3902, 7775});
 
     // The brush image: no picture yet, hidden, at its designed place and size.
-    EXPECT_EQ(QRectF(3720, 2520, 615, 495), twips(*f.Image1));
-    EXPECT_TRUE(!f.Image1->Visible() && f.Image1->picture().isNull());
+    EXPECT_EQ(QRectF(3720, 2520, 615, 495), twips(*f.brushImage));
+    EXPECT_TRUE(!f.brushImage->isVisible() && f.brushImage->picture().isNull());
 
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    EXPECT_EQ(f.Picture1, QApplication::focusWidget()) << "the drawing area has the focus";
-    QWidget* tab = f.Picture1;
+    EXPECT_EQ(f.drawingArea, QApplication::focusWidget()) << "the drawing area has the focus";
+    QWidget* tab = f.drawingArea;
     std::set<QString> names;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control->accessibleName().toStdString() + " " + row.picture.toStdString());
@@ -77,8 +80,8 @@ TEST_F(Window, EveryControlAsDesignedAndArranged) {
         EXPECT_EQ(
             std::make_tuple(QRectF(row.left, row.top, row.width, row.height), row.colour, designed),
             looks(row.control));
-        EXPECT_EQ(row.control == f.Picture2, row.control->isHidden());
-        if (row.control->isHidden() || row.control == f.Picture1)
+        EXPECT_EQ(row.control == f.uncolouredHolder, row.control->isHidden());
+        if (row.control->isHidden() || row.control == f.drawingArea)
             continue;
         do
             tab = tab->nextInFocusChain();
@@ -87,7 +90,7 @@ TEST_F(Window, EveryControlAsDesignedAndArranged) {
         EXPECT_TRUE(names.insert(row.control->accessibleName()).second) << "a name of its own";
     }
 
-    f.ArrangeControls();
+    f.arrangeControls();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control->accessibleName().toStdString());
         const float height = row.width == 975 ? 1125 : row.height; // the bar's buttons alike
@@ -95,8 +98,8 @@ TEST_F(Window, EveryControlAsDesignedAndArranged) {
                   std::get<0>(looks(row.control)));
     }
     // Widgets stand on the nearest pixels: 1852 / 15 = 123.47, 907.5 / 15 = 60.5.
-    EXPECT_EQ(QRect(123, 518, 65, 75), f.Command3->geometry());
-    EXPECT_EQ(61, f.Picture1->geometry().left());
+    EXPECT_EQ(QRect(123, 518, 65, 75), f.previousButton->geometry());
+    EXPECT_EQ(61, f.drawingArea->geometry().left());
 }
 
 // Start-up on screens of several sizes: the bar's left edge (centred on the
@@ -116,10 +119,10 @@ TEST_F(Window, LayoutForScreenSizes) {
         SCOPED_TRACE(row.height);
         screen.w = row.width;
         screen.h = row.height;
-        Form1& f = startedForm();
-        EXPECT_EQ(QPointF(row.barLeft, row.barTop), twips(*f.Command3).topLeft());
+        ColouringWindow& f = startedForm();
+        EXPECT_EQ(QPointF(row.barLeft, row.barTop), twips(*f.previousButton).topLeft());
         EXPECT_EQ(QRectF(row.pictureLeft, row.pictureTop, 10185, row.pictureHeight),
-                  twips(*f.Picture1));
+                  twips(*f.drawingArea));
     }
 }
 
@@ -134,7 +137,7 @@ TEST_F(Window, BackgroundTiledFromTheCornerInWholeOrInPart) {
         QPainter painter(&shown);
         if (clipped)
             painter.setClipRegion(part);
-        part.isEmpty() ? form->Form_Paint(painter) : form->Form_Paint(painter, part);
+        part.isEmpty() ? form->paintBackground(painter) : form->paintBackground(painter, part);
         EXPECT_TRUE(messages.shown.isEmpty()) << "never from inside a paint";
         QCoreApplication::processEvents();
         return shown;

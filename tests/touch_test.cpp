@@ -42,24 +42,24 @@ TEST(Touch, ADragRevealsAsTheMouseDoesAndATapPressesOnce) {
         World w;
         w.content.basics();
         w.content.drawing(1, 1, 600, 1000);
-        Form1& f = w.startedForm();
+        ColouringWindow& f = w.startedForm();
         f.resize(1024, 768);
         f.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-        drag(f.windowHandle(), finger, {f.Command4->geometry().center()});
-        ASSERT_GT(f.Picture1->geometry().bottom(), f.Command3->geometry().top());
+        drag(f.windowHandle(), finger, {f.nextButton->geometry().center()});
+        ASSERT_GT(f.drawingArea->geometry().bottom(), f.previousButton->geometry().top());
 
-        const QImage before = f.Picture1->surface();
+        const QImage before = f.drawingArea->surface();
         std::vector<QPoint> path;
         for (int x = 40; x <= 260; x += 20)
-            path.push_back(f.Picture1->mapTo(&f, QPoint(x, 40 + x / 2)));
+            path.push_back(f.drawingArea->mapTo(&f, QPoint(x, 40 + x / 2)));
         drag(f.windowHandle(), finger, path);
         if (!finger)
-            byMouse = f.Picture1->surface();
+            byMouse = f.drawingArea->surface();
         EXPECT_NE(before, byMouse) << "the mouse revealed nothing";
-        EXPECT_EQ(byMouse, f.Picture1->surface());
+        EXPECT_EQ(byMouse, f.drawingArea->surface());
 
-        QSignalSpy ended(&f, &Form1::ended);
+        QSignalSpy ended(&f, &ColouringWindow::ended);
         for (QAbstractButton* button : f.findChildren<QAbstractButton*>()) {
             QSignalSpy clicked(button, &QAbstractButton::clicked);
             drag(f.windowHandle(), finger, {button->geometry().center()});

@@ -94,10 +94,10 @@ QByteArray Wav::bytes() const {
         samples += bits == 8 ? QByteArray(1, high ? char(228) : char(28))
                              : le(high ? 20000 : quint32(-20000), bits / 8);
     }
-    QByteArray body = QByteArray("WAVE") + before + riffChunk("fmt ", fmt, fmt.size()) +
-                      riffChunk("data", samples, dataSize ? dataSize : samples.size());
+    QByteArray body = QByteArray("WAVE") + before + riffChunk("fmt ", fmt, quint32(fmt.size())) +
+                      riffChunk("data", samples, dataSize ? dataSize : quint32(samples.size()));
     body.chop(cut);
-    return riffChunk("RIFF", body, body.size());
+    return riffChunk("RIFF", body, quint32(body.size()));
 }
 
 void ContentTree::text(const QString& relative, const QByteArray& bytes) {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/disk_file_system.h"
-#include "platform/errors.h"
-#include "platform/qt_picture_loader.h"
+#include "platform/core/errors.h"
+#include "platform/system/disk_file_system.h"
+#include "platform/system/qt_picture_loader.h"
 #include "support/content_tree.h"
-#include "ui/form1.h"
+#include "window/colouring_window.h"
 
 #include <QStringList>
 #include <functional>
@@ -58,23 +58,26 @@ struct World {
     FakeSound sound;
     FakePrinter printer;
     FakeScreen screen;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<ColouringWindow> form;
 
-    Form1& makeForm() {
-        form = std::make_unique<Form1>(Services{files, pictures, sound, printer, messages, screen});
+    ColouringWindow& makeForm() {
+        form = std::make_unique<ColouringWindow>(
+            Services{files, pictures, sound, printer, messages, screen});
         return *form;
     }
-    Form1& startedForm() {
-        makeForm().Form_Load();
+    ColouringWindow& startedForm() {
+        makeForm().start();
         return *form;
     }
     // One click: n next, p previous, 1 to 9 and 0 a folder button, b the
     // brush size, h the pointer, r print.
     void click(char button) {
-        QAbstractButton* named[] = {form->Command4, form->Command3, form->Command1,
-                                    &form->Command6(0), &form->Command6(1)};
+        QAbstractButton* named[] = {form->nextButton, form->previousButton, form->brushSizeButton,
+                                    &form->pointerAndPrintButtons(ColouringWindow::kPointerButton),
+                                    &form->pointerAndPrintButtons(ColouringWindow::kPrintButton)};
         const auto at = QByteArray("npbhr").indexOf(button);
-        (at >= 0 ? named[at] : &form->Command5(std::int16_t((button - '0' + 9) % 10)))->click();
+        (at >= 0 ? named[at] : &form->folderButtons(std::int16_t((button - '0' + 9) % 10)))
+            ->click();
     }
 };
 
