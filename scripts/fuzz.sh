@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer (with ASan and UBSan) into
-# build-fuzz/ and runs each for the given number of seconds (default 300):
-#   fuzz_paths       content path resolution and the directory query
-#   fuzz_picture_file  the checks of a picture file, the reader its header
-#                      chooses (icons with PNG pictures too) and an animation
-# Only the file system sources and Qt Core (and Qt Gui for pictures) are linked. Findings (crash-*,
-# leak-*, timeout-*) land in build-fuzz/findings/<target>/; the seeds in
-# fuzz/corpus are copied into a working corpus there, so fuzz/ stays as it is.
+# build-fuzz/ (the fuzz preset) and runs each for the given number of seconds
+# (default 300); fuzz/CMakeLists.txt says what each one fuzzes. Findings
+# (crash-*, leak-*, timeout-*) land in build-fuzz/findings/<target>/; the
+# seeds in fuzz/corpus are copied into a working corpus there, so fuzz/ stays
+# as it is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
@@ -25,19 +23,11 @@ fi
 
 root=$(pwd)
 build=$root/build-fuzz
-mkdir -p "$build"
-qt_includes=$(pkg-config --cflags Qt6Core)
-flags=(-std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined
-  -fno-sanitize-recover=undefined -fno-omit-frame-pointer -I. $qt_includes
-  -I/usr/include/x86_64-linux-gnu/qt6/QtGui)
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 
 status=0
 for target in fuzz_paths fuzz_picture_file; do
-  echo "== $target: building"
-  sources=(platform/content_file.cpp platform/disk_file_system.cpp)
-  [ "$target" = fuzz_picture_file ] && sources=(platform/content_file.cpp platform/picture_file.cpp)
-  clang++ "${flags[@]}" "fuzz/$target.cpp" "${sources[@]}" \
-    -o "$build/$target" $(pkg-config --libs Qt6Core Qt6Gui)
   corpus="$build/corpus/$target"
   findings="$build/findings/$target"
   mkdir -p "$corpus" "$findings"
@@ -47,7 +37,7 @@ for target in fuzz_paths fuzz_picture_file; do
     -artifact_prefix="$findings/")
   [ -f "fuzz/${target#fuzz_}.dict" ] && options+=(-dict="$root/fuzz/${target#fuzz_}.dict")
   echo "== $target: running for $seconds s"
-  if ! nice "$build/$target" "${options[@]}" "$corpus" 2>"$build/$target.log"; then
+  if ! nice "$build/fuzz/$target" "${options[@]}" "$corpus" 2>"$build/$target.log"; then
     status=1
     echo "== $target: FOUND A FAULT, see $build/$target.log and $findings/"
   fi
