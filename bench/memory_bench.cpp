@@ -19,22 +19,22 @@ namespace {
 void BM_MemoryOverSteps(benchmark::State& state) {
     for (auto _ : state) {
         const long before = residentKilobytes();
-        Window window(kSample, true);
+        Session session(kSample, true);
         const long afterStartUp = residentKilobytes();
         const auto step = [&](int i) {
             switch (i % 4) {
             case 0:
-                window.form->onNextClicked();
+                session.window->onNextClicked();
                 break;
             case 1:
-                window.form->onPreviousClicked();
+                session.window->onPreviousClicked();
                 break;
             case 2:
-                window.form->onFolderClicked(std::int16_t(i / 4 % 6));
+                session.window->onFolderClicked(std::int16_t(i / 4 % 6));
                 break;
             default:
-                window.form->onNextClicked();
-                window.form->onDrawingAreaMouseMove(LeftButton, 0, float(i % 9000), 3000);
+                session.window->onNextClicked();
+                session.window->onDrawingAreaMouseMove(LeftButton, 0, float(i % 9000), 3000);
             }
             QCoreApplication::processEvents(); // as the event loop would between clicks
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -59,9 +59,9 @@ void BM_MemoryOverSteps(benchmark::State& state) {
         state.counters["heap_growth_10k_MB"] = (double(heapEnd) - double(heapWarm)) / (1 << 20);
         state.counters["highest_over_warm_MB"] = double(highest - warm) / 1024;
         state.counters["growth_total_MB"] = double(end - afterStartUp) / 1024;
-        state.counters["messages"] = window.messages.shown;
-        if (window.messages.shown)
-            std::fprintf(stderr, "last message: %s\n", qPrintable(window.messages.last));
+        state.counters["messages"] = session.messages.shown;
+        if (session.messages.shown)
+            std::fprintf(stderr, "last message: %s\n", qPrintable(session.messages.last));
     }
 }
 BENCHMARK(BM_MemoryOverSteps)->Iterations(1)->Unit(benchmark::kSecond);
@@ -88,11 +88,11 @@ void BM_MemoryLargeDrawings(benchmark::State& state) {
         dateBack(root);
     }
     for (auto _ : state) {
-        Window window(root, true);
+        Session session(root, true);
         for (int click = 0; click < 12; ++click) {
-            window.form->onNextClicked();
-            window.form->onDrawingAreaMouseMove(LeftButton, 0, 3000, 3000);
-            window.settle();
+            session.window->onNextClicked();
+            session.window->onDrawingAreaMouseMove(LeftButton, 0, 3000, 3000);
+            session.settle();
             QCoreApplication::processEvents();
         }
         state.counters["rss_end_MB"] = double(residentKilobytes()) / 1024;
@@ -101,7 +101,7 @@ void BM_MemoryLargeDrawings(benchmark::State& state) {
         while (std::getline(status, line))
             if (line.rfind("VmHWM:", 0) == 0)
                 state.counters["rss_peak_MB"] = double(std::atol(line.c_str() + 6)) / 1024;
-        state.counters["messages"] = window.messages.shown;
+        state.counters["messages"] = session.messages.shown;
     }
 }
 BENCHMARK(BM_MemoryLargeDrawings)->Arg(8192)->Arg(4096)->Iterations(1)->Unit(benchmark::kSecond);

@@ -19,14 +19,14 @@ namespace {
 
 // The tiling alone, over a 1920 x 1080 client area.
 void BM_Background(benchmark::State& state) {
-    Window window(kSample);
-    window.form->resize(1920, 1080);
+    Session session(kSample);
+    session.window->resize(1920, 1080);
     QImage canvas(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     StepTimer timer(state);
     for (auto _ : state)
         timer.time([&] {
             QPainter painter(&canvas);
-            window.form->paintBackground(painter);
+            session.window->paintBackground(painter);
         });
 }
 BENCHMARK(BM_Background)->UseManualTime()->Unit(benchmark::kMicrosecond);
@@ -56,32 +56,32 @@ QString tinyBackgroundTree() {
 // A window shown over the whole screen after a first step, and one of its
 // controls: arg 0 picks the control (0 the next button, 1 the animation),
 // arg 1 the background (0 the sample's, 1 one pixel).
-struct WindowAndControl : Window {
+struct SessionAndControl : Session {
     QWidget* control;
-    explicit WindowAndControl(const benchmark::State& state)
-        : Window(state.range(1) ? tinyBackgroundTree() : kSample, true) {
-        form->onNextClicked();
+    explicit SessionAndControl(const benchmark::State& state)
+        : Session(state.range(1) ? tinyBackgroundTree() : kSample, true) {
+        window->onNextClicked();
         settle();
-        control = state.range(0) ? static_cast<QWidget*>(form->animation)
-                                 : static_cast<QWidget*>(form->nextButton);
+        control = state.range(0) ? static_cast<QWidget*>(window->animation)
+                                 : static_cast<QWidget*>(window->nextButton);
     }
 };
 
 // What is painted when one control asks for a repaint of its own rectangle,
 // as a button does when pressed or released and the animation at every frame.
 void BM_ControlRepaint(benchmark::State& state) {
-    WindowAndControl window(state);
+    SessionAndControl session(state);
     PaintCounter painted;
-    window.form->installEventFilter(&painted);
+    session.window->installEventFilter(&painted);
     StepTimer timer(state);
     for (auto _ : state)
         timer.time([&] {
-            window.control->update();
-            window.settle();
+            session.control->update();
+            session.settle();
         });
     state.counters["window_painted_px"] =
         benchmark::Counter(double(painted.pixels), benchmark::Counter::kAvgIterations);
-    state.counters["messages"] = window.messages.shown;
+    state.counters["messages"] = session.messages.shown;
 }
 BENCHMARK(BM_ControlRepaint)
     ->ArgNames({"animation", "tiny_background"})
@@ -92,13 +92,14 @@ BENCHMARK(BM_ControlRepaint)
 // The window's own paint (the tiled background) for the rectangle of one
 // control.
 void BM_WindowPaintOfControl(benchmark::State& state) {
-    WindowAndControl window(state);
-    const QRegion part(window.control->geometry());
-    QImage canvas(window.form->size(), QImage::Format_ARGB32_Premultiplied);
+    SessionAndControl session(state);
+    const QRegion part(session.control->geometry());
+    QImage canvas(session.window->size(), QImage::Format_ARGB32_Premultiplied);
     StepTimer timer(state);
     for (auto _ : state)
-        timer.time(
-            [&] { window.form->render(&canvas, QPoint(), part, QWidget::DrawWindowBackground); });
+        timer.time([&] {
+            session.window->render(&canvas, QPoint(), part, QWidget::DrawWindowBackground);
+        });
 }
 BENCHMARK(BM_WindowPaintOfControl)
     ->ArgNames({"animation", "tiny_background"})
@@ -108,13 +109,13 @@ BENCHMARK(BM_WindowPaintOfControl)
 
 // The whole window, controls included, at 1920 x 1080.
 void BM_WindowPaint(benchmark::State& state) {
-    Window window(kSample);
-    window.form->onNextClicked();
-    window.form->resize(1920, 1080);
+    Session session(kSample);
+    session.window->onNextClicked();
+    session.window->resize(1920, 1080);
     QImage canvas(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     StepTimer timer(state);
     for (auto _ : state)
-        timer.time([&] { window.form->render(&canvas); });
+        timer.time([&] { session.window->render(&canvas); });
 }
 BENCHMARK(BM_WindowPaint)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
@@ -141,7 +142,7 @@ double processSeconds() {
 // shown window, as a share of one core: each sample animation in turn (0), or
 // the 1024 x 768 one (1).
 void BM_AnimationPlaying(benchmark::State& state) {
-    Window window(kSample, true);
+    Session session(kSample, true);
     QStringList files{screenSizedAnimation()};
     if (state.range(0) == 0) {
         files.clear();
@@ -151,8 +152,8 @@ void BM_AnimationPlaying(benchmark::State& state) {
     for (auto _ : state) {
         double cpu = 0, wall = 0;
         for (const QString& file : files) {
-            window.form->animation->setAnimationFile(file);
-            if (!window.form->animation->isPlaying())
+            session.window->animation->setAnimationFile(file);
+            if (!session.window->animation->isPlaying())
                 qFatal("%s does not play", qPrintable(file));
             const double startCpu = processSeconds();
             const auto start = Clock::now();

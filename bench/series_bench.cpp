@@ -11,15 +11,15 @@ namespace {
 // Stepping back from drawing 1 searches the whole series for its last drawing.
 void BM_BackSearch(benchmark::State& state) {
     const int count = int(state.range(0));
-    Window window(seriesTree(count));
+    Session session(seriesTree(count));
     StepTimer timer(state);
     for (auto _ : state) {
-        WindowStateAccess::of(*window.form).pictureNumbers[1] = 1;
-        timer.time([&] { window.form->onPreviousClicked(); });
-        if (window.form->state().pictureNumbers[1] != count)
+        WindowStateAccess::of(*session.window).pictureNumbers[1] = 1;
+        timer.time([&] { session.window->onPreviousClicked(); });
+        if (session.window->state().pictureNumbers[1] != count)
             state.SkipWithError("the back search did not find the last drawing");
     }
-    state.counters["listings_read"] = double(window.files.listingsRead());
+    state.counters["listings_read"] = double(session.files.listingsRead());
 }
 BENCHMARK(BM_BackSearch)
     ->ArgName("drawings")
@@ -32,15 +32,15 @@ BENCHMARK(BM_BackSearch)
 // The previous-button wrap over 5,000 drawings whose folders are dated a day
 // ahead (clock skew, an unpacked archive): their listings are kept too.
 void BM_BackSearchDatedAhead(benchmark::State& state) {
-    Window window(seriesTree(5000, 86400));
+    Session session(seriesTree(5000, 86400));
     StepTimer timer(state);
     for (auto _ : state) {
-        WindowStateAccess::of(*window.form).pictureNumbers[1] = 1;
-        timer.time([&] { window.form->onPreviousClicked(); });
-        if (window.form->state().pictureNumbers[1] != 5000)
+        WindowStateAccess::of(*session.window).pictureNumbers[1] = 1;
+        timer.time([&] { session.window->onPreviousClicked(); });
+        if (session.window->state().pictureNumbers[1] != 5000)
             state.SkipWithError("the back search did not find the last drawing");
     }
-    state.counters["listings_read"] = double(window.files.listingsRead());
+    state.counters["listings_read"] = double(session.files.listingsRead());
 }
 BENCHMARK(BM_BackSearchDatedAhead)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -21,10 +21,10 @@ void BM_StartUp(benchmark::State& state) {
             QuietPrinter printer;
             CountingMessages messages;
             QtScreen screen;
-            ColouringWindow form(Services{files, pictures, sound, printer, messages, screen});
-            form.start();
-            form.resize(twipsToPixels(screen.width()), twipsToPixels(screen.height()));
-            const QPixmap frame = form.grab();
+            ColouringWindow window(Services{files, pictures, sound, printer, messages, screen});
+            window.start();
+            window.resize(twipsToPixels(screen.width()), twipsToPixels(screen.height()));
+            const QPixmap frame = window.grab();
             benchmark::DoNotOptimize(frame.cacheKey());
         });
     }
@@ -36,18 +36,18 @@ BENCHMARK(BM_StartUp)->UseManualTime()->Unit(benchmark::kMillisecond);
 // Arg 0: GIF drawings, 1: JPEG coloured variants. Each step includes the
 // paint that follows it.
 void BM_NextDrawing(benchmark::State& state) {
-    Window window(drawingsTree(), true);
-    window.form->onFolderClicked(std::int16_t(state.range(0)));
+    Session session(drawingsTree(), true);
+    session.window->onFolderClicked(std::int16_t(state.range(0)));
     StepTimer timer(state);
-    const auto decodesBefore = window.pictures.decodes();
+    const auto decodesBefore = session.pictures.decodes();
     for (auto _ : state)
         timer.time([&] {
-            window.form->onNextClicked();
-            window.settle();
+            session.window->onNextClicked();
+            session.settle();
         });
     state.counters["decodes"] = benchmark::Counter(
-        double(window.pictures.decodes() - decodesBefore), benchmark::Counter::kAvgIterations);
-    state.counters["messages"] = window.messages.shown;
+        double(session.pictures.decodes() - decodesBefore), benchmark::Counter::kAvgIterations);
+    state.counters["messages"] = session.messages.shown;
 }
 BENCHMARK(BM_NextDrawing)
     ->ArgName("jpeg")
@@ -57,15 +57,15 @@ BENCHMARK(BM_NextDrawing)
     ->Unit(benchmark::kMillisecond);
 
 void BM_PreviousDrawing(benchmark::State& state) {
-    Window window(drawingsTree(), true);
-    window.form->onFolderClicked(std::int16_t(state.range(0)));
+    Session session(drawingsTree(), true);
+    session.window->onFolderClicked(std::int16_t(state.range(0)));
     StepTimer timer(state);
     for (auto _ : state)
         timer.time([&] {
-            window.form->onPreviousClicked();
-            window.settle();
+            session.window->onPreviousClicked();
+            session.settle();
         });
-    state.counters["messages"] = window.messages.shown;
+    state.counters["messages"] = session.messages.shown;
 }
 BENCHMARK(BM_PreviousDrawing)
     ->ArgName("jpeg")
@@ -76,19 +76,19 @@ BENCHMARK(BM_PreviousDrawing)
 
 // Switching between the two folders, each time at another drawing.
 void BM_FolderButton(benchmark::State& state) {
-    Window window(drawingsTree(), true);
+    Session session(drawingsTree(), true);
     const auto index = std::int16_t(state.range(0));
     StepTimer timer(state);
     std::int16_t n = 0;
     for (auto _ : state) {
         n = std::int16_t(n % 12 + 1);
-        WindowStateAccess::of(*window.form).pictureNumbers[size_t(index + 1)] = n;
+        WindowStateAccess::of(*session.window).pictureNumbers[size_t(index + 1)] = n;
         timer.time([&] {
-            window.form->onFolderClicked(index);
-            window.settle();
+            session.window->onFolderClicked(index);
+            session.settle();
         });
     }
-    state.counters["messages"] = window.messages.shown;
+    state.counters["messages"] = session.messages.shown;
 }
 BENCHMARK(BM_FolderButton)
     ->ArgName("jpeg")
@@ -101,15 +101,15 @@ BENCHMARK(BM_FolderButton)
 
 // Arg: the brush-size picture, 1 (smallest, 16 x 16) or 4 (largest, 64 x 64).
 void BM_BrushMove(benchmark::State& state) {
-    Window window(kSample, true);
-    window.form->onNextClicked();
-    while (window.form->state().brushSizeNumber != state.range(0))
-        window.form->onBrushSizeClicked();
-    window.settle();
+    Session session(kSample, true);
+    session.window->onNextClicked();
+    while (session.window->state().brushSizeNumber != state.range(0))
+        session.window->onBrushSizeClicked();
+    session.settle();
     PaintCounter painted;
-    window.form->drawingArea->installEventFilter(&painted);
-    const float width = window.form->drawingArea->widthTwips(),
-                height = window.form->drawingArea->heightTwips();
+    session.window->drawingArea->installEventFilter(&painted);
+    const float width = session.window->drawingArea->widthTwips(),
+                height = session.window->drawingArea->heightTwips();
     StepTimer timer(state);
     float x = 0, y = height / 3, step = 45;
     for (auto _ : state) {
@@ -117,8 +117,8 @@ void BM_BrushMove(benchmark::State& state) {
         if (x < 0 || x > width)
             step = -step, y = std::fmod(y + 600, height);
         timer.time([&] {
-            window.form->onDrawingAreaMouseMove(LeftButton, 0, x, y);
-            window.settle();
+            session.window->onDrawingAreaMouseMove(LeftButton, 0, x, y);
+            session.settle();
         });
     }
     state.counters["painted_px"] =

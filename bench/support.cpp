@@ -13,12 +13,12 @@
 
 namespace tamiro::bench {
 
-Window::Window(const QString& folder, bool shown) : files(folder) {
-    form = std::make_unique<ColouringWindow>(
+Session::Session(const QString& folder, bool shown) : files(folder) {
+    window = std::make_unique<ColouringWindow>(
         Services{files, pictures, sound, printer, messages, screen});
-    form->start();
+    window->start();
     if (shown) {
-        form->showOnScreen();
+        window->showOnScreen();
         QCoreApplication::processEvents(); // the window is exposed
         settle();
     }

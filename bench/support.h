@@ -42,16 +42,16 @@ struct CountingMessages : MessageBox {
 };
 
 // A window with real files and decoders on one application folder.
-struct Window {
+struct Session {
     DiskFileSystem files;
     QtPictureLoader pictures{files};
     QuietSound sound;
     QuietPrinter printer;
     CountingMessages messages;
     QtScreen screen;
-    std::unique_ptr<ColouringWindow> form;
+    std::unique_ptr<ColouringWindow> window;
 
-    explicit Window(const QString& folder, bool shown = false);
+    explicit Session(const QString& folder, bool shown = false);
     // Paints what the handlers left to paint, as the event loop would next.
     void settle() const { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
 };

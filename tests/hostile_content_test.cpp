@@ -3,7 +3,7 @@
 
 #include "checker/revision.h"
 #include "platform/system/event_sound_player.h"
-#include "support/form_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -183,18 +183,18 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
             std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts again from here
             const qint64 before = statusKb("VmRSS:");
             alarm(20); // a hang ends the run instead of blocking it for ever
-            world.startedForm().onNextClicked();
-            world.form->grab();
+            world.startedWindow().onNextClicked();
+            world.window->grab();
             QApplication::sendPostedEvents();
             const Review review = reviewContent(world.files, world.pictures);
             alarm(0);
             EXPECT_LT(statusKb("VmHWM:") - before, 100 * 1024) << "kB more at the peak";
-            EXPECT_FALSE(world.form->animation->isPlaying());
-            EXPECT_EQ(11520 - 1225, world.form->previousButton->topTwips())
+            EXPECT_FALSE(world.window->animation->isPlaying());
+            EXPECT_EQ(11520 - 1225, world.window->previousButton->topTwips())
                 << "the bar is laid out";
             if (place == 5) { // the child is told nothing, the teacher is warned
-                EXPECT_TRUE(world.form->animation->problem().contains(content.path(kPlaces[5])))
-                    << qPrintable(world.form->animation->problem());
+                EXPECT_TRUE(world.window->animation->problem().contains(content.path(kPlaces[5])))
+                    << qPrintable(world.window->animation->problem());
                 EXPECT_TRUE(
                     std::any_of(review.findings.begin(), review.findings.end(), [](auto& f) {
                         return f.severity == Finding::Severity::Warning &&
@@ -204,7 +204,7 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
             if (kind == IconPngTexts && place == 3) { // the text goes, the picture stays
                 EXPECT_EQ(
                     QImage::fromData(palettedPng(), "png").convertToFormat(QImage::Format_ARGB32),
-                    world.form->drawingArea->mouseIcon().image().convertToFormat(
+                    world.window->drawingArea->mouseIcon().image().convertToFormat(
                         QImage::Format_ARGB32));
             }
             if (kind <= Broken) { // no file at all, even where no listing comes first
@@ -225,14 +225,14 @@ TEST(HostileContent, EveryEntryEverywhereEndsLikeAMissingOrDamagedFile) {
 
 // Drawings of 4096 x 1024 pixels, the largest taken, clicked in turn: each is
 // shown, and the pictures kept for speed stay within their budget.
-using LargeDrawings = FormTest;
+using LargeDrawings = WindowTest;
 TEST_F(LargeDrawings, ClickedInTurnKeepTheLoaderWithinItsBudget) {
     content.basics();
     const QByteArray jpeg = encoded(framedImage(4096, 1024, Qt::darkGreen), "jpeg"); // as .gif
     for (int n = 1; n <= 4; ++n)
         for (const char* variant : {"si", "no"})
             content.text(QStringLiteral("dibujos/1/%1 coloreado/%2.gif").arg(variant).arg(n), jpeg);
-    ColouringWindow& f = startedForm();
+    ColouringWindow& f = startedWindow();
     for (int n = 1; n <= 4; ++n) {
         click('n');
         EXPECT_EQ(4096 * kTwipsPerPixel, f.drawingArea->widthTwips()) << "drawing " << n;
@@ -244,7 +244,7 @@ TEST_F(LargeDrawings, ClickedInTurnKeepTheLoaderWithinItsBudget) {
 }
 
 // TAMIRO_ROBUSTNESS_EVENTS: events (20000 by default); TAMIRO_ROBUSTNESS_SEED.
-using Robustness = FormTest;
+using Robustness = WindowTest;
 TEST_F(Robustness, DamagedContentSurvivesRandomEvents) {
     std::filesystem::copy(TAMIRO_SOURCE_DIR "/content", content.folder().toStdString(),
                           std::filesystem::copy_options::recursive); // the sample, then damage
@@ -269,7 +269,7 @@ TEST_F(Robustness, DamagedContentSurvivesRandomEvents) {
     std::mt19937 random{std::uint32_t(qEnvironmentVariableIntValue("TAMIRO_ROBUSTNESS_SEED"))};
     const int events = qEnvironmentVariableIntValue("TAMIRO_ROBUSTNESS_EVENTS");
     const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-    ColouringWindow& f = startedForm();
+    ColouringWindow& f = startedWindow();
     for (int event = 0; event < (events > 0 ? events : 20000); ++event) {
         const float x = float(below(int(f.drawingArea->widthTwips()) + 4000) - 2000);
         const float y = float(below(int(f.drawingArea->heightTwips()) + 4000) - 2000);

@@ -2,7 +2,7 @@
 // animation, what the brush then reveals), broken content, the brush image's
 // place, and printing with its switch file.
 
-#include "support/form_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -36,7 +36,7 @@ TEST(Step, ShowsTheUncolouredOverTheColouredAndTheBrushRevealsIt) {
         w.content.drawing(1, 1, 301, 200);
         w.content.gif("medida/2.gif", 81, 33);
         w.content.gif("animados/1.gif", 20, 20);
-        ColouringWindow& f = w.startedForm();
+        ColouringWindow& f = w.startedWindow();
         QStringList animationWhileSounding;
         w.sound.onPlay = [&] { animationWhileSounding << f.animation->animationFile(); };
         for (const char* c = row.clicks; *c; ++c)
@@ -101,7 +101,7 @@ TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
         w.content.remove(row.damaged);
         if (row.bytes)
             w.content.text(row.damaged, row.bytes);
-        ColouringWindow& f = w.startedForm();
+        ColouringWindow& f = w.startedWindow();
         const std::string clicks = row.clicks;
         for (size_t i = 0; i + 1 < clicks.size(); ++i)
             w.click(clicks[i]);
@@ -131,13 +131,13 @@ TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
     }
 }
 
-using Brush = FormTest;
+using Brush = WindowTest;
 
 // Moves over the drawing area (or over the brush image itself) -> the brush
 // image's place, one after the other, with a brush of 615 x 495.
 TEST_F(Brush, CentresOnThePointerWhileAButtonIsHeld) {
     content.basics();
-    ColouringWindow& f = startedForm();
+    ColouringWindow& f = startedWindow();
     const struct {
         bool overTheBrush;
         std::int16_t button, shift;
@@ -160,7 +160,7 @@ TEST_F(Brush, CentresOnThePointerWhileAButtonIsHeld) {
     }
 }
 
-using Printing = FormTest;
+using Printing = WindowTest;
 
 // The switch file, read at start-up: only a first line (up to a carriage
 // return) of SI in any letter case prints, nothing trimmed. A print puts the
@@ -187,7 +187,7 @@ TEST_F(Printing, SwitchWhatWhereAndFailure) {
         if (row.name)
             content.text(row.name, row.bytes);
         printer = {};
-        startedForm();
+        startedWindow();
         click('r');
         EXPECT_EQ(row.prints ? 1 : 0, printer.documents);
         EXPECT_TRUE(messages.shown.isEmpty());
@@ -196,7 +196,7 @@ TEST_F(Printing, SwitchWhatWhereAndFailure) {
     click('r');
     EXPECT_EQ(0, printer.documents);
 
-    ColouringWindow& f = startedForm();
+    ColouringWindow& f = startedWindow();
     for (char button : std::string("rnrr")) // the title, then the drawing twice
         click(button);
     ASSERT_EQ(3u, printer.drawn.size());

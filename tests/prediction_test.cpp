@@ -4,7 +4,7 @@
 // drawings shown (by colour) and the messages are the predicted ones.
 
 #include "checker/revision.h"
-#include "support/form_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QFile>
 #include <QHash>
@@ -111,7 +111,7 @@ TEST(Prediction, TheWindowShowsWhatTheCheckerPredicts) {
         QtPictureLoader pictures(files);
         const Review review = reviewContent(files, pictures);
         ASSERT_EQ(10, review.buttons.size());
-        ColouringWindow& form = world.startedForm();
+        ColouringWindow& window = world.startedWindow();
         for (const ButtonSequence& predicted : review.buttons) {
             const int f = predicted.folder;
             SCOPED_TRACE(f);
@@ -122,15 +122,15 @@ TEST(Prediction, TheWindowShowsWhatTheCheckerPredicts) {
                 ASSERT_LT(at, predicted.steps.size());
                 const Step& want = predicted.steps[at++];
                 SCOPED_TRACE(qPrintable(want.coloured + " " + want.uncoloured));
-                EXPECT_EQ(want.number, form.state().pictureNumbers[f]);
+                EXPECT_EQ(want.number, window.state().pictureNumbers[f]);
                 EXPECT_EQ(want.message, world.messages.shown.size() > before
                                             ? world.messages.shown.last()
                                             : QString());
                 if (want.message.isEmpty()) {
                     EXPECT_TRUE(
-                        shows(tree.colours, want.coloured, form.drawingArea->picture().image()));
+                        shows(tree.colours, want.coloured, window.drawingArea->picture().image()));
                     EXPECT_TRUE(shows(tree.colours, want.uncoloured,
-                                      form.uncolouredHolder->picture().image()));
+                                      window.uncolouredHolder->picture().image()));
                 } else {
                     ++messages;
                 }
@@ -141,12 +141,12 @@ TEST(Prediction, TheWindowShowsWhatTheCheckerPredicts) {
                     click(char('0' + f % 10));
                     continue;
                 }
-                QSet<int> numbers{form.state().pictureNumbers[f]};
+                QSet<int> numbers{window.state().pictureNumbers[f]};
                 while (at < 200) {
                     click(button);
-                    if (numbers.contains(form.state().pictureNumbers[f]))
+                    if (numbers.contains(window.state().pictureNumbers[f]))
                         break;
-                    numbers.insert(form.state().pictureNumbers[f]);
+                    numbers.insert(window.state().pictureNumbers[f]);
                 }
             }
             EXPECT_EQ(predicted.steps.size(), at);

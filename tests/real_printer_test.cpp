@@ -2,7 +2,7 @@
 // the default one of scripts/test.sh, and one made here with margins.
 
 #include "platform/system/qt_printer.h"
-#include "support/form_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,9 +30,9 @@ protected:
     void SetUp() override {
         content.basics();
         content.text("impresora.txt", "SI\r\n");
-        form = std::make_unique<ColouringWindow>(
+        window = std::make_unique<ColouringWindow>(
             Services{files, pictures, sound, realPrinter_, messages, screen});
-        form->start();
+        window->start();
     }
     QtPrinter realPrinter_;
 };
@@ -68,7 +68,7 @@ TEST_F(RealPrinter, EachClickPrintsOnePageWithTheDrawingAtThePrintableCorner) {
         const QStringList before = pdfs.entryList({"*.pdf"});
         qputenv("PRINTER", queue.toUtf8());
         for (int i = 0; i < clicks; ++i)
-            form->onPointerOrPrintClicked(1);
+            window->onPointerOrPrintClicked(1);
         qunsetenv("PRINTER");
         // A job leaves the list of jobs not yet completed once its PDF is written.
         for (int wait = 0; wait < 50 && !run("lpstat", {"-o"}).isEmpty(); ++wait)
@@ -95,7 +95,7 @@ TEST_F(RealPrinter, EachClickPrintsOnePageWithTheDrawingAtThePrintableCorner) {
 // settles on its server once per process, so each case clicks in a child.
 TEST_F(RealPrinter, APrintThatCannotBeDoneIsReported) {
     if (qEnvironmentVariableIsSet("TAMIRO_PRINTER_CHILD")) {
-        form->onPointerOrPrintClicked(1);
+        window->onPointerOrPrintClicked(1);
         ASSERT_EQ(messages.shown.size(), 1);
         EXPECT_TRUE(messages.shown[0].startsWith("Atención: ")) << messages.shown[0].toStdString();
         return;

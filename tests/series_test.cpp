@@ -2,7 +2,7 @@
 // 2, ... up to the first number missing and back to 1, whatever the letter
 // case of the names; a folder is no file.
 
-#include "support/form_fixture.h"
+#include "support/window_fixture.h"
 #include "support/window_state_access.h"
 
 #include <QFileInfo>
@@ -63,7 +63,7 @@ TEST(NumberedSeries, FilesPresentClicksAndFilesShown) {
             else
                 w.content.picture(file, framedImage(20, 20, QColor(int(30 * (i + 1)), 0, 0)));
         }
-        ColouringWindow& f = w.startedForm();
+        ColouringWindow& f = w.startedWindow();
         if (row.from >= 0) {
             WindowState& state = WindowStateAccess::of(f);
             state.pictureNumbers[1] = state.animationNumber = row.from;
@@ -113,7 +113,7 @@ TEST(NumberedSeries, BackFromOneReachesTheTopOfAFullSeries) {
     const QByteArray first = QFile::encodeName(w.content.path("dibujos/1/si coloreado/1.gif"));
     for (int n = 2; n <= 32767; ++n)
         ASSERT_EQ(0, ::link(first.constData(), first.chopped(5) + QByteArray::number(n) + ".gif"));
-    ColouringWindow& f = w.startedForm();
+    ColouringWindow& f = w.startedWindow();
     WindowStateAccess::of(f).pictureNumbers[1] = 1;
     f.onPreviousClicked();
     EXPECT_EQ(32767, f.state().pictureNumbers[1]);

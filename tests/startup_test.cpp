@@ -2,7 +2,7 @@
 // several sizes, its tiled background painted in whole or in part, and the
 // pictures built into it.
 
-#include "support/form_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QApplication>
 #include <QImageReader>
@@ -27,7 +27,7 @@ static std::tuple<QRectF, QColor, QImage> looks(QWidget* w) {
     return {twips(*qobject_cast<AnimationControl*>(w)), {}, {}};
 }
 
-using Window = FormTest;
+using Window = WindowTest;
 
 // Every control as designed, then arranged for a screen of 12000 x 9000 twips:
 // the bar centred on the designed span (rounded down) 100 above the bottom,
@@ -35,7 +35,7 @@ using Window = FormTest;
 TEST_F(Window, EveryControlAsDesignedAndArranged) {
     screen.w = 12000;
     screen.h = 9000;
-    ColouringWindow& f = makeForm();
+    ColouringWindow& f = makeWindow();
     EXPECT_TRUE(f.windowFlags() & Qt::FramelessWindowHint);
     const QColor face = f.palette().color(QPalette::Button), yellow(255, 255, 0);
     struct Row {
@@ -119,7 +119,7 @@ TEST_F(Window, LayoutForScreenSizes) {
         SCOPED_TRACE(row.height);
         screen.w = row.width;
         screen.h = row.height;
-        ColouringWindow& f = startedForm();
+        ColouringWindow& f = startedWindow();
         EXPECT_EQ(QPointF(row.barLeft, row.barTop), twips(*f.previousButton).topLeft());
         EXPECT_EQ(QRectF(row.pictureLeft, row.pictureTop, 10185, row.pictureHeight),
                   twips(*f.drawingArea));
@@ -132,18 +132,18 @@ TEST_F(Window, LayoutForScreenSizes) {
 // tiling, and draws no tile far from the part.
 TEST_F(Window, BackgroundTiledFromTheCornerInWholeOrInPart) {
     const auto paint = [this](const QRegion& part, bool clipped) {
-        QImage shown(form->size(), QImage::Format_RGB32);
+        QImage shown(window->size(), QImage::Format_RGB32);
         shown.fill(Qt::black);
         QPainter painter(&shown);
         if (clipped)
             painter.setClipRegion(part);
-        part.isEmpty() ? form->paintBackground(painter) : form->paintBackground(painter, part);
+        part.isEmpty() ? window->paintBackground(painter) : window->paintBackground(painter, part);
         EXPECT_TRUE(messages.shown.isEmpty()) << "never from inside a paint";
         QCoreApplication::processEvents();
         return shown;
     };
-    makeForm().resize(200, 150);
-    QImage black(form->size(), QImage::Format_RGB32);
+    makeWindow().resize(200, 150);
+    QImage black(window->size(), QImage::Format_RGB32);
     black.fill(Qt::black);
     EXPECT_EQ(black, paint({}, false));
     ASSERT_EQ(1, messages.shown.size());
@@ -169,7 +169,7 @@ TEST_F(Window, BackgroundTiledFromTheCornerInWholeOrInPart) {
                 tiled.setPixelColor(x, y,
                                     x % tile.width() || y % tile.height() ? Qt::cyan : Qt::red);
         content.picture("fondo.gif", picture);
-        makeForm().resize(200, 150);
+        makeWindow().resize(200, 150);
         EXPECT_EQ(tiled, paint({}, false));
         content.remove("fondo.gif");
         QPainter painter(&inPart);

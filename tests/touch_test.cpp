@@ -1,7 +1,7 @@
 // Touch screens and whiteboards: Qt turns the touches and pen strokes that no
 // control takes into mouse events, so a finger or a pen works as the mouse.
 
-#include "support/form_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -42,7 +42,7 @@ TEST(Touch, ADragRevealsAsTheMouseDoesAndATapPressesOnce) {
         World w;
         w.content.basics();
         w.content.drawing(1, 1, 600, 1000);
-        ColouringWindow& f = w.startedForm();
+        ColouringWindow& f = w.startedWindow();
         f.resize(1024, 768);
         f.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));

@@ -58,29 +58,30 @@ struct World {
     FakeSound sound;
     FakePrinter printer;
     FakeScreen screen;
-    std::unique_ptr<ColouringWindow> form;
+    std::unique_ptr<ColouringWindow> window;
 
-    ColouringWindow& makeForm() {
-        form = std::make_unique<ColouringWindow>(
+    ColouringWindow& makeWindow() {
+        window = std::make_unique<ColouringWindow>(
             Services{files, pictures, sound, printer, messages, screen});
-        return *form;
+        return *window;
     }
-    ColouringWindow& startedForm() {
-        makeForm().start();
-        return *form;
+    ColouringWindow& startedWindow() {
+        makeWindow().start();
+        return *window;
     }
     // One click: n next, p previous, 1 to 9 and 0 a folder button, b the
     // brush size, h the pointer, r print.
     void click(char button) {
-        QAbstractButton* named[] = {form->nextButton, form->previousButton, form->brushSizeButton,
-                                    &form->pointerAndPrintButtons(ColouringWindow::kPointerButton),
-                                    &form->pointerAndPrintButtons(ColouringWindow::kPrintButton)};
+        QAbstractButton* named[] = {
+            window->nextButton, window->previousButton, window->brushSizeButton,
+            &window->pointerAndPrintButtons(ColouringWindow::kPointerButton),
+            &window->pointerAndPrintButtons(ColouringWindow::kPrintButton)};
         const auto at = QByteArray("npbhr").indexOf(button);
-        (at >= 0 ? named[at] : &form->folderButtons(std::int16_t((button - '0' + 9) % 10)))
+        (at >= 0 ? named[at] : &window->folderButtons(std::int16_t((button - '0' + 9) % 10)))
             ->click();
     }
 };
 
-class FormTest : public ::testing::Test, public World {};
+class WindowTest : public ::testing::Test, public World {};
 
 } // namespace tamiro::testing
