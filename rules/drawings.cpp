@@ -11,6 +11,7 @@ namespace tamiro {
 namespace {
 constexpr std::int16_t kTop = std::numeric_limits<std::int16_t>::max();
 constexpr std::int16_t kBottom = std::numeric_limits<std::int16_t>::min();
+constexpr std::int16_t kFirst = 1;
 } // namespace
 
 bool Drawings::present(int f, std::int16_t n, Search search) {
@@ -35,14 +36,14 @@ std::int16_t Drawings::last(int f) {
 }
 
 std::int16_t Drawings::afterFolderButton(int f, std::int16_t n) {
-    return present(f, n) ? n : 1;
+    return present(f, n) ? n : kFirst;
 }
 
 std::int16_t Drawings::afterNext(int f, std::int16_t n) {
     if (n == kTop) // the counter holds no more
         return 1;
     n = static_cast<std::int16_t>(n + 1);
-    return present(f, n) ? n : 1;
+    return present(f, n) ? n : kFirst;
 }
 
 std::int16_t Drawings::afterPrevious(int f, std::int16_t n) {

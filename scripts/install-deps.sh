@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev qt6-translations-l10n
-  libgtest-dev libbenchmark-dev clang-format libxcb1-dev zlib1g-dev
+  libgtest-dev libbenchmark-dev clang-format clang-tidy libxcb1-dev zlib1g-dev
   # running: Qt's platform plugins (X11 and Wayland), the sound server backend of libcanberra
   qt6-qpa-plugins qt6-wayland libcanberra-pulse
   # tests: Qt's SVG reader (the program never uses it: the hostile-content tests

@@ -46,10 +46,12 @@ void ColouringWindow::arrangeControls() {
     folderButtons(0).setLeftTwips(rightOf(pointerAndPrintButtons(kPrintButton)));
     folderButtons(5).setLeftTwips(rightOf(pointerAndPrintButtons(kPrintButton)));
     for (std::int16_t j = 1; j <= 4; ++j) {
-        folderButtons(j).setLeftTwips(rightOf(folderButtons(j - 1)));
-        folderButtons(j + 5).setLeftTwips(rightOf(folderButtons(j - 1)));
+        const auto before = static_cast<std::int16_t>(j - 1),
+                   below = static_cast<std::int16_t>(j + 5);
+        folderButtons(j).setLeftTwips(rightOf(folderButtons(before)));
+        folderButtons(below).setLeftTwips(rightOf(folderButtons(before)));
         folderButtons(j).setTopTwips(folderButtons(0).topTwips());
-        folderButtons(j + 5).setTopTwips(folderButtons(5).topTwips());
+        folderButtons(below).setTopTwips(folderButtons(5).topTwips());
     }
     pointerAndPrintButtons(kPointerButton).setLeftTwips(rightOf(folderButtons(4)));
     brushSizeButton->setLeftTwips(rightOf(pointerAndPrintButtons(kPointerButton)));

@@ -11,7 +11,7 @@ namespace tamiro {
 // and then played from its frames kept in memory: at most 500 of them, and
 // 64 M pixels decoded in all (85 frames of 1024 x 768, 500 of 360 x 360).
 constexpr int kMaxAnimationFrames = 500;
-constexpr qint64 kMaxAnimationPixels = 64 * 1024 * 1024;
+constexpr qint64 kMaxAnimationPixels = qint64{64} * 1024 * 1024;
 
 // An animation that will play: Qt's movie player on the file's bytes, read
 // once, not started yet, and the size its frames come out at.

@@ -121,7 +121,7 @@ QSize headerSize(const QByteArray& data) {
 }
 
 // The part of a file read to look at its header.
-constexpr qsizetype kHeaderBytes = 64 * 1024;
+constexpr qsizetype kHeaderBytes = qsizetype{64} * 1024;
 
 } // namespace
 
@@ -165,7 +165,7 @@ QByteArray readPictureFile(ContentFile& input) {
         throw PlatformError(
             QStringLiteral("el archivo «%1» es demasiado grande para ser una imagen (%2 MB)")
                 .arg(file)
-                .arg(input.size() / (1024 * 1024)),
+                .arg(input.size() / (qint64{1024} * 1024)),
             PlatformError::Cause::TooLarge);
     QByteArray data;
     input.readInto(data, kHeaderBytes);

@@ -24,8 +24,8 @@ class ContentFile;
 // decoded once per scan over the whole picture, and encoders write about ten
 // scans.
 constexpr int kMaxPictureSide = 8192;
-constexpr qint64 kMaxPicturePixels = 4 * 1024 * 1024;
-constexpr qint64 kMaxPictureFileBytes = 64 * 1024 * 1024;
+constexpr qint64 kMaxPicturePixels = qint64{4} * 1024 * 1024;
+constexpr qint64 kMaxPictureFileBytes = qint64{64} * 1024 * 1024;
 constexpr int kMaxJpegScans = 64;
 // An icon file describes pictures of at most 256 x 256 pixels.
 constexpr int kMaxIconSide = 256;

@@ -37,7 +37,7 @@ QString skipToChunk(const QByteArray& wav, qsizetype& at, const char* id, quint3
         size = qFromLittleEndian<quint32>(wav.constData() + at + 4);
         if (size == 0 || size >= kLargestChunk)
             return QStringLiteral("su cabecera dice que una de sus partes mide %1 bytes").arg(size);
-        const bool found = !memcmp(wav.constData() + at, id, 4);
+        const bool found = memcmp(wav.constData() + at, id, 4) == 0;
         at += 8;
         if (found)
             return {};
@@ -50,7 +50,7 @@ QString skipToChunk(const QByteArray& wav, qsizetype& at, const char* id, quint3
 SoundFormat soundFormat(const QByteArray& wav) {
     SoundFormat format;
     const char* bytes = wav.constData();
-    if (wav.size() < 12 || memcmp(bytes, "RIFF", 4) || memcmp(bytes + 8, "WAVE", 4))
+    if (wav.size() < 12 || memcmp(bytes, "RIFF", 4) != 0 || memcmp(bytes + 8, "WAVE", 4) != 0)
         return {QStringLiteral("no es un archivo WAV")};
     const quint32 riffSize = qFromLittleEndian<quint32>(bytes + 4);
     if (riffSize == 0 || riffSize >= kLargestChunk)
@@ -69,7 +69,7 @@ SoundFormat soundFormat(const QByteArray& wav) {
     format.channels = qFromLittleEndian<quint16>(fmt + 2);
     format.rate = int(std::min<quint32>(qFromLittleEndian<quint32>(fmt + 4), INT_MAX));
     format.bits = qFromLittleEndian<quint16>(fmt + 14);
-    const bool pcm = extensible ? tag == 0xfffe && !memcmp(fmt + 24, kPcmGuid, 16) : tag == 1;
+    const bool pcm = extensible ? tag == 0xfffe && memcmp(fmt + 24, kPcmGuid, 16) == 0 : tag == 1;
     const quint32 mask = extensible ? qFromLittleEndian<quint32>(fmt + 20) : 0;
     at += size;
     if (!pcm || (format.bits != 8 && format.bits != 16))
@@ -91,7 +91,7 @@ SoundFormat soundFormat(const QByteArray& wav) {
     if (QString problem = skipToChunk(wav, at, "data", size); !problem.isEmpty())
         return {problem};
     const int frame = format.channels * format.bits / 8;
-    if (size % (format.bits / 8) != 0)
+    if (size % quint32(format.bits / 8) != 0)
         return {QStringLiteral("su parte de sonido está cortada a medias")};
     const qint64 heard = std::min<qint64>(size, wav.size() - at) / frame;
     if (heard <= 0)

@@ -6,7 +6,7 @@
 namespace tamiro {
 
 // The largest sound file played; the navigation sounds are well under a second.
-inline constexpr qint64 kMaxSoundBytes = 16 * 1024 * 1024;
+inline constexpr qint64 kMaxSoundBytes = qint64{16} * 1024 * 1024;
 
 // A sound file as the player takes it. The player hands the sound library
 // only the files it accepts here, and accepts only what the library and the

@@ -136,7 +136,9 @@ const DiskFileSystem::Listing* DiskFileSystem::listing(const QString& folder, co
     ++listingsRead_;
     qCDebug(lcFiles, "leo la carpeta «%s»: %zu entradas", qUtf8Printable(folder),
             fresh.entries.size());
-    return &*listings_.insert(folder, std::move(fresh));
+    Listing& slot = listings_[folder];
+    slot = std::move(fresh);
+    return &slot;
 }
 
 const DiskFileSystem::Entry* DiskFileSystem::find(const QString& folder, const QString& name,
@@ -249,7 +251,7 @@ QString DiskFileSystem::resolve(const QString& path) {
     mapped.prepend(applicationFolder_);
     if (folder.isEmpty() || name.isEmpty())
         return mapped;
-    const QString exact = joined(folder, name);
+    QString exact = joined(folder, name);
     struct stat info {};
     const QByteArray encoded = encodePath(exact);
     if (!encoded.contains('\0') && ::stat(encoded.constData(), &info) == 0 && S_ISREG(info.st_mode))

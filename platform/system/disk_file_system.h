@@ -35,7 +35,7 @@ public:
     std::uint64_t listingsRead() const { return listingsRead_; }
 
     // Longest first line kept; the rest of an endless line is not read.
-    static constexpr qint64 kMaxLineBytes = 16 * 1024 * 1024;
+    static constexpr qint64 kMaxLineBytes = qint64{16} * 1024 * 1024;
 
 private:
     using Kind = FileSystem::Entry::Kind;

@@ -19,7 +19,7 @@ public:
     // Decoded pictures kept for speed: the newest ones, at most eight and
     // within a budget that holds two drawings' variants at their largest, so
     // that a pointer loaded twice, or a drawing shown again, is decoded once.
-    static constexpr qint64 kKeptBytes = 64 * 1024 * 1024;
+    static constexpr qint64 kKeptBytes = qint64{64} * 1024 * 1024;
     static constexpr size_t kKeptPictures = 8;
 
     Picture load(const QString& path) override;

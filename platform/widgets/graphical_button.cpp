@@ -74,7 +74,7 @@ void GraphicalButton::paintEvent(QPaintEvent*) {
 }
 
 ButtonGroup::ButtonGroup(QWidget* parent, std::int16_t count,
-                         std::function<void(std::int16_t)> onClick) {
+                         const std::function<void(std::int16_t)>& onClick) {
     for (std::int16_t index = 0; index < count; ++index) {
         auto* button = new GraphicalButton(parent);
         QObject::connect(button, &QAbstractButton::clicked, button,

@@ -37,7 +37,8 @@ private:
 // handler serves them all and receives the index.
 class ButtonGroup {
 public:
-    ButtonGroup(QWidget* parent, std::int16_t count, std::function<void(std::int16_t)> onClick);
+    ButtonGroup(QWidget* parent, std::int16_t count,
+                const std::function<void(std::int16_t)>& onClick);
     GraphicalButton& operator()(std::int16_t index) const { return *buttons_.at(size_t(index)); }
     std::int16_t count() const { return std::int16_t(buttons_.size()); }
 
