@@ -42,6 +42,7 @@ public:
     void setSunkenBorder(bool sunken);
     void setFillColor(const QColor& colour) { fillColor_ = colour; }
     QColor fillColor() const { return fillColor_; }
+    // The inside's own scale starts at its corner.
     float scaleLeftTwips() const { return 0.0f; }
     float scaleTopTwips() const { return 0.0f; }
 
