@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <vector>
 
 namespace tamiro {
 
@@ -114,26 +115,13 @@ ColouringWindow::ColouringWindow(Services services, QWidget* parent)
     animation->setAccessibleName(QStringLiteral("Animación"));
 
     // Tab order of the form's layout.
-    QWidget* order[] = {drawingArea,
-                        endButton,
-                        brushSizeButton,
-                        animation,
-                        previousButton,
-                        nextButton,
-                        &folderButtons(0),
-                        &folderButtons(1),
-                        &folderButtons(2),
-                        &folderButtons(3),
-                        &folderButtons(4),
-                        &folderButtons(5),
-                        &folderButtons(6),
-                        &folderButtons(7),
-                        &folderButtons(8),
-                        &folderButtons(9),
-                        uncolouredHolder,
-                        &pointerAndPrintButtons(kPointerButton),
-                        &pointerAndPrintButtons(kPrintButton)};
-    for (size_t i = 1; i < std::size(order); ++i)
+    std::vector<QWidget*> order = {drawingArea, endButton,      brushSizeButton,
+                                   animation,   previousButton, nextButton};
+    for (std::int16_t i = 0; i < 10; ++i)
+        order.push_back(&folderButtons(i));
+    order.insert(order.end(), {uncolouredHolder, &pointerAndPrintButtons(kPointerButton),
+                               &pointerAndPrintButtons(kPrintButton)});
+    for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     // The first in the tab order has the focus when the window opens, so a
     // child's first key press never goes to a button.
