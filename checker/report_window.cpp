@@ -11,7 +11,7 @@ namespace tamiro {
 
 namespace {
 
-constexpr int kThumbnail = 96;
+constexpr int kThumbnail = kThumbnailPixels;
 
 // The pictures of a finding side by side, each in a square cell: the
 // coloured drawing on the left, the uncoloured one on the right.
@@ -45,11 +45,6 @@ QColor colourOf(Finding::Severity severity) {
 }
 
 } // namespace
-
-QString severityWord(Finding::Severity severity) {
-    static const char* const words[] = {"", "Aviso", "Falla"};
-    return QString::fromLatin1(words[int(severity)]);
-}
 
 ReportWindow::ReportWindow(const Review& review, const QString& folder) {
     setWindowTitle(QStringLiteral("Revisar los dibujos de Tamiro"));

@@ -13,7 +13,4 @@ public:
     ReportWindow(const Review& review, const QString& folder);
 };
 
-// The word that heads a finding of this severity ("Falla", "Aviso" or empty).
-QString severityWord(Finding::Severity severity);
-
 } // namespace tamiro
