@@ -1,5 +1,8 @@
 #pragma once
 
+// The report window: the review for a teacher who starts tamiro-revisar from
+// the desktop menu.
+
 #include "checker/revision.h"
 
 #include <QWidget>

@@ -4,7 +4,6 @@
 // stepped through as its button steps from start-up on, every file opened as
 // the program opens it; then the files the button never reaches.
 
-#include "checker/decoded_files.h"
 #include "checker/findings.h"
 
 namespace tamiro::checker {
