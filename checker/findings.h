@@ -17,7 +17,7 @@ using Severity = Finding::Severity;
 // The screen the review measures drawings and animations on.
 inline constexpr QSize kScreen(kReviewScreenWidth, kReviewScreenHeight);
 // Clicks of one button before the review gives up on a series that never
-// comes back: twice as many as its counter has numbers.
+// comes back: as many as its 16-bit counter has values.
 inline constexpr int kStepLimit = 2 * 32768;
 
 class FindingCollector {

@@ -12,6 +12,8 @@
 #include "checker/single_files.h"
 #include "rules/drawings.h"
 
+#include <utility>
+
 namespace tamiro {
 
 Review reviewContent(FileSystem& files, PictureLoader& pictures) {
@@ -37,7 +39,7 @@ Review reviewContent(FileSystem& files, PictureLoader& pictures) {
     reviewPrinting(findings);
     topLevelTwins(findings);
     Review review = findings.takeReview();
-    review.buttons = sequences;
+    review.buttons = std::move(sequences);
     review.drawings = buttons.shownDrawings();
     return review;
 }
