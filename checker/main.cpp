@@ -94,13 +94,6 @@ int main(int argc, char** argv) {
         QApplication::exec();
         return status;
     }
-    print(
-        stdout,
-        QStringLiteral("Lo que verá el niño con la carpeta %1:").arg(tamiro::visibleText(folder)));
-    for (const tamiro::Finding& finding : review.findings) {
-        const QString word = tamiro::severityWord(finding.severity).toUpper();
-        print(stdout, word.leftJustified(6) + finding.line());
-    }
-    print(stdout, review.summary());
+    std::fputs(tamiro::reportText(review, folder).toUtf8().constData(), stdout);
     return status;
 }

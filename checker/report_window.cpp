@@ -1,3 +1,5 @@
+// The report window: the findings with their pictures, and the summary.
+
 #include "checker/report_window.h"
 
 #include <QLabel>
@@ -11,14 +13,12 @@ namespace tamiro {
 
 namespace {
 
-constexpr int kThumbnail = 96;
-
 // The pictures of a finding side by side, each in a square cell: the
 // coloured drawing on the left, the uncoloured one on the right.
 QIcon thumbnails(const QList<QImage>& pictures) {
     if (std::all_of(pictures.begin(), pictures.end(), [](const QImage& p) { return p.isNull(); }))
         return {};
-    QPixmap strip(2 * kThumbnail + 8, kThumbnail);
+    QPixmap strip(2 * kThumbnailPixels + 8, kThumbnailPixels);
     strip.fill(Qt::transparent);
     QPainter painter(&strip);
     for (qsizetype i = 0; i < std::min<qsizetype>(pictures.size(), 2); ++i) {
@@ -26,12 +26,14 @@ QIcon thumbnails(const QList<QImage>& pictures) {
             continue;
         // Smaller pictures keep their own size: a brush shows how big it is.
         const QImage& picture = pictures[i];
-        const QImage small = picture.width() > kThumbnail || picture.height() > kThumbnail
-                                 ? picture.scaled(kThumbnail, kThumbnail, Qt::KeepAspectRatio,
-                                                  Qt::SmoothTransformation)
-                                 : picture;
-        const QPoint corner(int(i) * (kThumbnail + 8) + (kThumbnail - small.width()) / 2,
-                            (kThumbnail - small.height()) / 2);
+        const QImage small =
+            picture.width() > kThumbnailPixels || picture.height() > kThumbnailPixels
+                ? picture.scaled(kThumbnailPixels, kThumbnailPixels, Qt::KeepAspectRatio,
+                                 Qt::SmoothTransformation)
+                : picture;
+        const QPoint corner(int(i) * (kThumbnailPixels + 8) +
+                                (kThumbnailPixels - small.width()) / 2,
+                            (kThumbnailPixels - small.height()) / 2);
         painter.drawImage(corner, small);
         painter.setPen(Qt::gray);
         painter.drawRect(QRect(corner, small.size()).adjusted(0, 0, -1, -1));
@@ -46,11 +48,6 @@ QColor colourOf(Finding::Severity severity) {
 
 } // namespace
 
-QString severityWord(Finding::Severity severity) {
-    static const char* const words[] = {"", "Aviso", "Falla"};
-    return QString::fromLatin1(words[int(severity)]);
-}
-
 ReportWindow::ReportWindow(const Review& review, const QString& folder) {
     setWindowTitle(QStringLiteral("Revisar los dibujos de Tamiro"));
     auto* layout = new QVBoxLayout(this);
@@ -62,7 +59,7 @@ ReportWindow::ReportWindow(const Review& review, const QString& folder) {
     layout->addWidget(heading);
 
     auto* list = new QListWidget;
-    list->setIconSize(QSize(2 * kThumbnail + 8, kThumbnail));
+    list->setIconSize(QSize(2 * kThumbnailPixels + 8, kThumbnailPixels));
     list->setWordWrap(true);
     list->setSpacing(2);
     list->setSelectionMode(QAbstractItemView::NoSelection);

@@ -1,5 +1,8 @@
 #pragma once
 
+// The report window: the review for a teacher who starts tamiro-revisar from
+// the desktop menu.
+
 #include "checker/revision.h"
 
 #include <QWidget>
@@ -12,8 +15,5 @@ class ReportWindow : public QWidget {
 public:
     ReportWindow(const Review& review, const QString& folder);
 };
-
-// The word that heads a finding of this severity ("Falla", "Aviso" or empty).
-QString severityWord(Finding::Severity severity);
 
 } // namespace tamiro

@@ -55,8 +55,19 @@ struct Review {
 // Reviews the content folder that `files` holds as the application folder.
 Review reviewContent(FileSystem& files, PictureLoader& pictures);
 
+// The review as tamiro-revisar prints it: a heading naming `folder`, one line
+// per finding headed by its severity, and the summary; each line ends with a
+// line break.
+QString reportText(const Review& review, const QString& folder);
+
+// The word that heads a finding of this severity ("Falla", "Aviso" or empty).
+QString severityWord(Finding::Severity severity);
+
 // The screen the drawing area is measured on, in pixels.
 inline constexpr int kReviewScreenWidth = 1024, kReviewScreenHeight = 768;
+
+// The side of the square a finding's pictures are made to fit, in pixels.
+inline constexpr int kThumbnailPixels = 96;
 
 // Text from the content (names, a quoted line) made safe to show: control
 // characters and bytes that are no text become visible escapes ("\e",

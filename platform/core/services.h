@@ -3,6 +3,8 @@
 #include "platform/core/picture.h"
 
 #include <QString>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tamiro {
@@ -47,6 +49,18 @@ public:
         Kind kind;
     };
     virtual std::vector<Entry> list(const QString& folder) = 0;
+
+    // What a file or folder is on disk, whatever path leads to it: paths that
+    // reach one file (links, other letter cases) give equal identities, and
+    // the file gives another once it is written or replaced.
+    struct Identity {
+        std::int64_t seconds = -1, nanoseconds = 0, changeSeconds = 0, changeNanoseconds = 0;
+        std::uint64_t device = 0, inode = 0;
+        bool operator==(const Identity&) const = default;
+    };
+    // The identity of the ordinary file that a composed content path reaches,
+    // as resolve() finds it; nothing for anything else.
+    virtual std::optional<Identity> identity(const QString& path) = 0;
 };
 
 class PictureLoader {

@@ -69,14 +69,15 @@ QString DiskFileSystem::programFolder() {
     return decodePath(path);
 }
 
-bool DiskFileSystem::stampOf(const QString& path, Stamp& stamp) {
+bool DiskFileSystem::stampOf(const QString& path, Stamp& stamp, bool file) {
     // No name on disk holds a NUL character; the system would read the path
     // only up to it and answer for another folder.
     const QByteArray encoded = encodePath(path);
     if (encoded.contains('\0'))
         return false;
     struct stat info {};
-    if (::stat(encoded.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+    if (::stat(encoded.constData(), &info) != 0 ||
+        !(file ? S_ISREG(info.st_mode) : S_ISDIR(info.st_mode)))
         return false;
     stamp.seconds = info.st_mtim.tv_sec;
     stamp.nanoseconds = info.st_mtim.tv_nsec;
@@ -283,6 +284,13 @@ std::vector<FileSystem::Entry> DiskFileSystem::list(const QString& folder) {
     for (const auto& [bytes, entry] : named)
         entries.push_back(*entry);
     return entries;
+}
+
+std::optional<FileSystem::Identity> DiskFileSystem::identity(const QString& path) {
+    Stamp stamp;
+    if (!stampOf(resolve(path), stamp, true))
+        return std::nullopt;
+    return stamp;
 }
 
 QString DiskFileSystem::readFirstLine(const QString& path) {

@@ -30,6 +30,7 @@ public:
     QString readFirstLine(const QString& path) override;
     QString resolve(const QString& path) override;
     std::vector<Entry> list(const QString& folder) override;
+    std::optional<Identity> identity(const QString& path) override;
 
     // How many times a folder was read from disk (for the benchmarks and tests).
     std::uint64_t listingsRead() const { return listingsRead_; }
@@ -40,11 +41,8 @@ public:
 private:
     using Kind = FileSystem::Entry::Kind;
     using Entry = FileSystem::Entry;
-    struct Stamp {
-        std::int64_t seconds = -1, nanoseconds = 0, changeSeconds = 0, changeNanoseconds = 0;
-        std::uint64_t device = 0, inode = 0;
-        bool operator==(const Stamp&) const = default;
-    };
+    // A folder's listing is kept while the folder keeps its identity.
+    using Stamp = Identity;
     struct Listing {
         Stamp stamp;
         bool trustworthy = false; // false while the folder may still change unseen
@@ -65,7 +63,8 @@ private:
     // to letter case.
     QString locate(const QString& path, QString& name, Stamp& stamp, bool& below);
     QString resolveFolder(const QString& folder, const QString& key, Stamp& stamp);
-    static bool stampOf(const QString& path, Stamp& stamp);
+    // The stamp of a folder, or with `file` of an ordinary file.
+    static bool stampOf(const QString& path, Stamp& stamp, bool file = false);
 
     QString applicationFolder_, upperApplicationFolder_;
     QHash<QString, Listing> listings_;
