@@ -27,6 +27,8 @@ float labCurve(float t) {
 // Colours are grouped five bits a channel: 32768 bins, each as close to the
 // eye as the colours in it are to each other.
 constexpr int kBins = 32 * 32 * 32;
+// Colours closer than this (in Lab) meet without a line between them.
+constexpr float kDistinct = 14;
 int binOf(QRgb c) {
     return (qRed(c) >> 3) << 10 | (qGreen(c) >> 3) << 5 | (qBlue(c) >> 3);
 }
@@ -182,32 +184,11 @@ Reduced reduceColours(const QImage& image, int colours) {
 
 void mergeSmallPieces(Reduced& reduced, int minArea) {
     const int w = reduced.width, h = reduced.height;
-    // Pieces of one colour, 4-connected, labelled by flooding.
-    std::vector<int> label(reduced.index.size(), 0), area{0}, stack;
-    for (std::size_t start = 0; start < label.size(); ++start) {
-        if (label[start])
-            continue;
-        const int piece = int(area.size());
-        int size = 0;
-        label[start] = piece;
-        stack.push_back(int(start));
-        while (!stack.empty()) {
-            const int at = stack.back();
-            stack.pop_back();
-            ++size;
-            const int x = at % w, y = at / w;
-            const int around[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
-            for (const auto& [nx, ny] : around) {
-                const int next = ny * w + nx;
-                if (nx >= 0 && ny >= 0 && nx < w && ny < h && !label[std::size_t(next)] &&
-                    reduced.index[std::size_t(next)] == reduced.index[start]) {
-                    label[std::size_t(next)] = piece;
-                    stack.push_back(next);
-                }
-            }
-        }
-        area.push_back(size);
-    }
+    const Pieces pieces = joinedPieces(
+        w, h, false, [](std::size_t) { return true; },
+        [&](std::size_t a, std::size_t b) { return reduced.index[a] == reduced.index[b]; });
+    const std::vector<int>& label = pieces.label;
+    const std::vector<int>& area = pieces.area;
     Mask kept(w, h);
     for (std::size_t i = 0; i < label.size(); ++i)
         kept[i] = area[std::size_t(label[i])] >= minArea;
@@ -225,17 +206,28 @@ void mergeSmallPieces(Reduced& reduced, int minArea) {
 Mask colourBoundaries(const Reduced& reduced, int width) {
     const int w = reduced.width, h = reduced.height;
     const bool bothSides = width % 2 == 0;
+    // Neighbouring bands of one shading are too alike to need a line.
+    const std::size_t k = reduced.palette.size();
+    std::vector<char> distinct(k * k);
+    for (std::size_t a = 0; a < k; ++a)
+        for (std::size_t b = 0; b < k; ++b)
+            distinct[a * k + b] =
+                squaredDifference(toLab(reduced.palette[a]), toLab(reduced.palette[b])) >=
+                kDistinct * kDistinct;
+    const auto differs = [&](std::uint8_t a, std::uint8_t b) {
+        return distinct[std::size_t(a) * k + b] != 0;
+    };
     Mask edge(w, h);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const std::size_t at = std::size_t(y) * std::size_t(w) + std::size_t(x);
             const std::uint8_t here = reduced.index[at];
-            if (x + 1 < w && reduced.index[at + 1] != here) {
+            if (x + 1 < w && differs(reduced.index[at + 1], here)) {
                 edge[at] = 1;
                 if (bothSides)
                     edge[at + 1] = 1;
             }
-            if (y + 1 < h && reduced.index[at + std::size_t(w)] != here) {
+            if (y + 1 < h && differs(reduced.index[at + std::size_t(w)], here)) {
                 edge[at] = 1;
                 if (bothSides)
                     edge[at + std::size_t(w)] = 1;

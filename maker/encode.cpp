@@ -100,7 +100,7 @@ QImage quantised(const QImage& image) {
     if (!attr)
         failed("no hay memoria para elegir los colores");
     liq_set_max_colors(attr.get(), 256);
-    liq_set_speed(attr.get(), 6);
+    liq_set_speed(attr.get(), 8);
     const std::unique_ptr<liq_image, void (*)(liq_image*)> input(
         liq_image_create_rgba_rows(attr.get(), reinterpret_cast<void**>(rows.data()), rgba.width(),
                                    rgba.height(), 0),

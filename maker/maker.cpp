@@ -66,7 +66,7 @@ Kind detectKind(const QImage& image) {
         return Kind::Photo;
     // Clear outlines make clip art whose lines are the artist's; without
     // them, or with only a few dark details, the colours draw the lines.
-    return m.outline >= 0.03 ? Kind::Outlined : Kind::Flat;
+    return m.outline >= 0.02 ? Kind::Outlined : Kind::Flat;
 }
 
 Drawing makeDrawing(const Source& source, const Settings& settings) {

@@ -32,39 +32,9 @@ Mask operator!(const Mask& a) {
 }
 
 Pieces connectedPieces(const Mask& mask, bool eightConnected) {
-    const int w = mask.width, h = mask.height;
-    Pieces pieces{std::vector<int>(mask.size(), 0), {0}};
-    std::vector<int> stack;
-    for (std::size_t start = 0; start < mask.size(); ++start) {
-        if (!mask[start] || pieces.label[start])
-            continue;
-        const int label = int(pieces.area.size());
-        int area = 0;
-        pieces.label[start] = label;
-        stack.push_back(int(start));
-        while (!stack.empty()) {
-            const int at = stack.back();
-            stack.pop_back();
-            ++area;
-            const int x = at % w, y = at / w;
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    if ((dx == 0 && dy == 0) || (!eightConnected && dx != 0 && dy != 0))
-                        continue;
-                    const int nx = x + dx, ny = y + dy;
-                    if (nx < 0 || ny < 0 || nx >= w || ny >= h)
-                        continue;
-                    const int next = ny * w + nx;
-                    if (mask[std::size_t(next)] && !pieces.label[std::size_t(next)]) {
-                        pieces.label[std::size_t(next)] = label;
-                        stack.push_back(next);
-                    }
-                }
-            }
-        }
-        pieces.area.push_back(area);
-    }
-    return pieces;
+    return joinedPieces(
+        mask.width, mask.height, eightConnected, [&](std::size_t at) { return mask[at] != 0; },
+        [](std::size_t, std::size_t) { return true; });
 }
 
 void dropSmallPieces(Mask& mask, int minArea) {
@@ -147,19 +117,6 @@ std::vector<int> squaredDistances(const Mask& mask, std::vector<int>* nearest) {
     return distances;
 }
 
-Mask grown(const Mask& mask, double radius) {
-    const std::vector<int> distances = squaredDistances(mask);
-    Mask out(mask.width, mask.height);
-    const double limit = radius * radius;
-    for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = distances[i] <= limit;
-    return out;
-}
-
-Mask shrunk(const Mask& mask, double radius) {
-    return !grown(!mask, radius);
-}
-
 namespace {
 
 // The 3 x 3 maximum (or minimum, for `value` 0) of a mask, done in two passes.
@@ -189,7 +146,43 @@ Mask square3(const Mask& mask, std::uint8_t value) {
     return out;
 }
 
+// The maximum over each pixel and its four neighbours.
+Mask cross(const Mask& mask) {
+    const int w = mask.width, h = mask.height;
+    Mask out(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::size_t at = std::size_t(y) * std::size_t(w) + std::size_t(x);
+            out[at] = mask[at] || (x > 0 && mask[at - 1]) || (x + 1 < w && mask[at + 1]) ||
+                      (y > 0 && mask[at - std::size_t(w)]) ||
+                      (y + 1 < h && mask[at + std::size_t(w)]);
+        }
+    return out;
+}
+
 } // namespace
+
+Mask grown(const Mask& mask, double radius) {
+    // The small discs directly, as they are the common ones.
+    if (radius >= 1 && radius < std::sqrt(2.0))
+        return cross(mask);
+    if (radius >= std::sqrt(2.0) && radius < 2) {
+        Mask binary(mask.width, mask.height);
+        for (std::size_t i = 0; i < mask.size(); ++i)
+            binary[i] = mask[i] ? 1 : 0;
+        return square3(binary, 1);
+    }
+    const std::vector<int> distances = squaredDistances(mask);
+    Mask out(mask.width, mask.height);
+    const double limit = radius * radius;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = distances[i] <= limit;
+    return out;
+}
+
+Mask shrunk(const Mask& mask, double radius) {
+    return !grown(!mask, radius);
+}
 
 Mask closedGaps(const Mask& mask) {
     Mask binary(mask.width, mask.height);

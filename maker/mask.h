@@ -35,6 +35,48 @@ struct Pieces {
 };
 Pieces connectedPieces(const Mask& mask, bool eightConnected);
 
+// The same for any picture: pixels `taken` joined to their neighbours when
+// `together(a, b)` says so (both given as indices).
+template <typename Taken, typename Together>
+Pieces joinedPieces(int w, int h, bool eightConnected, Taken taken, Together together) {
+    Pieces pieces{std::vector<int>(std::size_t(w) * std::size_t(h), 0), {0}};
+    struct Point {
+        int x, y;
+    };
+    std::vector<Point> stack;
+    const Point steps[8] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+    const int reach = eightConnected ? 8 : 4;
+    for (int y0 = 0; y0 < h; ++y0) {
+        for (int x0 = 0; x0 < w; ++x0) {
+            const std::size_t start = std::size_t(y0) * std::size_t(w) + std::size_t(x0);
+            if (!taken(start) || pieces.label[start])
+                continue;
+            const int label = int(pieces.area.size());
+            int area = 0;
+            pieces.label[start] = label;
+            stack.push_back({x0, y0});
+            while (!stack.empty()) {
+                const Point at = stack.back();
+                stack.pop_back();
+                ++area;
+                const std::size_t here = std::size_t(at.y) * std::size_t(w) + std::size_t(at.x);
+                for (int k = 0; k < reach; ++k) {
+                    const int x = at.x + steps[k].x, y = at.y + steps[k].y;
+                    if (x < 0 || y < 0 || x >= w || y >= h)
+                        continue;
+                    const std::size_t next = std::size_t(y) * std::size_t(w) + std::size_t(x);
+                    if (!pieces.label[next] && taken(next) && together(here, next)) {
+                        pieces.label[next] = label;
+                        stack.push_back({x, y});
+                    }
+                }
+            }
+            pieces.area.push_back(area);
+        }
+    }
+    return pieces;
+}
+
 // Unsets the 8-connected pieces smaller than `minArea` pixels.
 void dropSmallPieces(Mask& mask, int minArea);
 
