@@ -52,7 +52,7 @@ Measures measure(const QImage& image) {
     m.dark = double(dark) / all, m.midtone = double(midtone) / all;
     // Ink in strokes, not in blobs such as eyes or a black cat.
     const Mask ink = darkLines(image, detailFor(5).speck);
-    m.outline = double((ink & !grown(shrunk(ink, 3), 3)).count()) / all;
+    m.outline = double((ink & !grown(shrunk(ink, 5), 5)).count()) / all;
     return m;
 }
 

@@ -24,7 +24,7 @@ struct Measures {
     double colourful; // pixels far from grey
     double dark;      // pixels much darker than the paper around them
     double midtone;   // pixels between the paper and the dark ones
-    double outline;   // ink in strokes narrower than about 7 pixels
+    double outline;   // ink in strokes narrower than about 11 pixels
 };
 Measures measure(const QImage& image);
 

@@ -1,0 +1,267 @@
+// The drawing maker on small pictures of each kind, drawn here: the kind it
+// chooses, the pair as the program's own loader reads it, and the files it
+// refuses.
+
+#include "maker/maker.h"
+#include "platform/errors.h"
+#include "platform/picture_file.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <zlib.h>
+
+using namespace tamiro;
+using namespace tamiro::maker;
+
+namespace {
+
+constexpr QSize kDrawn(400, 300); // fitted into the drawing area at twice the size
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A red ellipse and a box, blue above and green below, with or without black outlines, on `paper`.
+QImage shapes(bool outlined, bool filled = true, QColor paper = Qt::white) {
+    QImage image(kDrawn, QImage::Format_RGB32);
+    image.fill(paper);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(outlined ? QPen(Qt::black, 4) : QPen(Qt::NoPen));
+    painter.setBrush(filled ? QColor(230, 40, 40) : QColor(paper));
+    painter.drawEllipse(40, 60, 160, 120);
+    painter.setBrush(filled ? QColor(40, 80, 230) : QColor(paper));
+    painter.drawRect(230, 80, 120, 75);
+    painter.setBrush(filled ? QColor(40, 180, 60) : QColor(paper));
+    painter.drawRect(230, 155, 120, 75);
+    return image;
+}
+
+// Gradients under noise: hardly any neighbourhood is flat.
+QImage photo() {
+    QImage image(kDrawn, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int noise = int(random.bounded(40));
+            image.setPixel(x, y, qRgb(60 + x / 3 + noise, 90 + y / 3 + noise / 2, 140 + noise));
+        }
+    return image;
+}
+
+// A colouring page printed and photographed: grey paper lit unevenly, the
+// lines softened, noise, and a slight turn.
+QImage scan() {
+    QImage page = shapes(true, false, QColor(190, 188, 180));
+    QImage turned(kDrawn, QImage::Format_RGB32);
+    turned.fill(QColor(190, 188, 180));
+    QPainter painter(&turned);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.translate(200, 150);
+    painter.rotate(1.5);
+    painter.drawImage(-200, -150,
+                      page.scaled(200, 150, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                          .scaled(kDrawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    painter.end();
+    QRandomGenerator random(3);
+    for (int y = 0; y < turned.height(); ++y)
+        for (int x = 0; x < turned.width(); ++x) {
+            const QRgb c = turned.pixel(x, y);
+            const int shade = -x / 8 + int(random.bounded(16));
+            turned.setPixel(x, y,
+                            qRgb(std::clamp(qRed(c) + shade, 0, 255),
+                                 std::clamp(qGreen(c) + shade, 0, 255),
+                                 std::clamp(qBlue(c) + shade, 0, 255)));
+        }
+    return turned;
+}
+
+bool blackNear(const QImage& image, int x, int y) {
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            if (image.pixel(x + dx, y + dy) == qRgb(0, 0, 0))
+                return true;
+    return false;
+}
+
+struct KindCase {
+    const char* name;
+    QImage picture;
+    Kind kind;
+    bool lines; // whether the shapes' outlines are known to be where they were drawn
+};
+
+std::vector<KindCase> kindCases() {
+    return {
+        {"outlined clip art", shapes(true), Kind::Outlined, true},
+        {"flat colour", shapes(false), Kind::Flat, true},
+        {"photo", photo(), Kind::Photo, false},
+        {"colouring page", shapes(true, false), Kind::Page, true},
+        {"scanned colouring page", scan(), Kind::Page, true},
+    };
+}
+
+// The chosen kind, where the lines fall, and the pair as the program reads
+// it: the same size within its limits, the uncoloured one a GIF of black and
+// white only, without transparency; the coloured one a JPEG for a photo.
+TEST(Maker, MakesEachKindIntoAPairTheProgramReads) {
+    for (const KindCase& c : kindCases()) {
+        SCOPED_TRACE(c.name);
+        const Source source = loadSource(encoded(c.picture, "png"), "dibujo.png");
+        ASSERT_EQ(source.image.size(), kDrawn * 2);
+        const Drawing drawing = makeDrawing(source);
+        EXPECT_EQ(drawing.kind, c.kind);
+        EXPECT_EQ(drawing.warnings.join(' ').contains("demasiado detalle"), c.kind == Kind::Photo);
+        if (c.lines) {
+            // The ellipse's left edge, the box's middle line; inside both, paper.
+            EXPECT_TRUE(blackNear(drawing.uncoloured, 80, 240));
+            EXPECT_TRUE(blackNear(drawing.uncoloured, 580, 310));
+            EXPECT_EQ(drawing.uncoloured.pixel(240, 240), qRgb(255, 255, 255));
+            EXPECT_EQ(drawing.uncoloured.pixel(580, 240), qRgb(255, 255, 255));
+        }
+        const EncodedPair pair = encodeDrawing(drawing);
+        EXPECT_EQ(pair.colouredIsJpeg, c.kind == Kind::Photo);
+        const QImage coloured = decodePicture(pair.coloured, "1" + pair.colouredExtension());
+        const QImage uncoloured = decodePicture(pair.uncoloured, "1.gif");
+        EXPECT_EQ(coloured.size(), source.image.size());
+        EXPECT_EQ(uncoloured.size(), source.image.size());
+        EXPECT_FALSE(tooLargePicture(coloured.size()));
+        EXPECT_FALSE(uncoloured.hasAlphaChannel());
+        // A global palette of two entries, and no extension that could make
+        // a colour transparent.
+        EXPECT_EQ(pictureFormat(pair.uncoloured), PictureFormat::Gif);
+        EXPECT_EQ(quint8(pair.uncoloured.at(10)) & 0x87, 0x80);
+        EXPECT_FALSE(pair.uncoloured.contains("\x21\xf9"));
+        QSet<QRgb> colours;
+        for (int y = 0; y < uncoloured.height(); ++y)
+            for (int x = 0; x < uncoloured.width(); ++x)
+                colours.insert(uncoloured.pixel(x, y));
+        EXPECT_EQ(colours, QSet<QRgb>({qRgb(0, 0, 0), qRgb(255, 255, 255)}));
+    }
+}
+
+// A colouring page's regions are filled, neighbours (the box's two halves)
+// in different colours; the space around the drawing stays white.
+TEST(Maker, FillsAColouringPageWithNeighboursApart) {
+    const Drawing drawing = makeDrawing(Source{shapes(true, false).scaled(kDrawn * 2), "p"});
+    const QImage& c = drawing.coloured;
+    EXPECT_EQ(c.pixel(10, 10), qRgb(255, 255, 255));
+    for (const QPoint inside : {QPoint(240, 240), QPoint(580, 240), QPoint(580, 380)})
+        EXPECT_NE(c.pixel(inside), qRgb(255, 255, 255));
+    EXPECT_NE(c.pixel(580, 240), c.pixel(580, 380));
+}
+
+// Two scans, a coloured picture and its colouring page at another size: one
+// size, the coloured one kept, the page cleaned.
+TEST(Maker, BringsAColouringPageToItsColouredPicture) {
+    const Source coloured{shapes(true).scaled(kDrawn * 2), "coloreado.png"};
+    const Source page{scan().scaled(kDrawn * 3 / 2), "pagina.png"};
+    const Drawing drawing = makeDrawing(coloured, page);
+    EXPECT_EQ(drawing.coloured, coloured.image);
+    EXPECT_EQ(drawing.uncoloured.size(), coloured.image.size());
+    EXPECT_TRUE(blackNear(drawing.uncoloured, 580, 310));
+    EXPECT_EQ(drawing.uncoloured.pixel(240, 240), qRgb(255, 255, 255));
+}
+
+// Transparent parts become paper; a JPEG's EXIF orientation turns it upright;
+// sizes fit the smallest school screen, enlarged at most twice.
+TEST(Maker, LoadsPicturesFlatUprightAndFitted) {
+    QImage clear(100, 50, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    QPainter(&clear).fillRect(40, 20, 20, 10, Qt::red);
+    const QImage flat = loadSource(encoded(clear, "png"), "t.png").image;
+    EXPECT_EQ(flat.size(), QSize(200, 100));
+    EXPECT_EQ(flat.pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(flat.pixel(100, 50), qRgb(255, 0, 0));
+
+    // 80 x 40, the left half dark; orientation 6 turns it a quarter clockwise,
+    // so it stands 40 x 80 with the dark half on top.
+    QImage wide(80, 40, QImage::Format_RGB32);
+    wide.fill(Qt::white);
+    QPainter(&wide).fillRect(0, 0, 40, 40, Qt::black);
+    const QByteArray exif = QByteArray::fromHex("ffe10022457869660000"
+                                                "4d4d002a00000008000101120003000000010006"
+                                                "000000000000");
+    const QByteArray jpeg = encoded(wide, "jpeg");
+    const QImage upright = loadSource(jpeg.left(2) + exif + jpeg.mid(2), "foto.jpg").image;
+    EXPECT_EQ(upright.size(), QSize(80, 160));
+    EXPECT_LT(qGray(upright.pixel(40, 20)), 60);
+    EXPECT_GT(qGray(upright.pixel(40, 140)), 200);
+
+    for (const auto& [size, fitted] : std::vector<std::pair<QSize, QSize>>{
+             {{2000, 1000}, {828, 414}}, {{1, 5000}, {1, 686}}, {{300, 300}, {600, 600}}})
+        EXPECT_EQ(
+            loadSource(encoded(QImage(size, QImage::Format_RGB32), "png"), "s.png").image.size(),
+            fitted);
+}
+
+// Each refusal is a Spanish message naming the file, given before anything
+// large is decoded and without waiting on a pipe.
+TEST(Maker, RefusesWhatIsNoPictureOrReachesOutside) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("tubo");
+    ASSERT_EQ(mkfifo(fifo.toUtf8().constData(), 0600), 0);
+    QByteArray huge = encoded(QImage(1, 1, QImage::Format_RGB32), "png");
+    huge.replace(16, 8, QByteArray::fromHex("00004e2000004e20")); // 20000 x 20000
+    const quint32 crc =
+        quint32(crc32(0, reinterpret_cast<const Bytef*>(huge.constData() + 12), 17));
+    qToBigEndian(crc, huge.data() + 29);
+    const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' "
+                           "xmlns:xlink='http://www.w3.org/1999/xlink' width='10' height='10'>";
+    QByteArray uses = svg + "<defs><rect id='a0' width='1' height='1'/>";
+    for (int i = 1; i <= 8; ++i)
+        uses += QString("<g id='a%1'>%2</g>")
+                    .arg(i)
+                    .arg(QString("<use href='#a%1'/>").arg(i - 1).repeated(10))
+                    .toUtf8();
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString problem;
+    } cases[] = {
+        {"text", "hola, no soy una imagen", "no es una imagen PNG"},
+        {"20000 x 20000 PNG", huge, "demasiado grande"},
+        {"SVG linking a file", svg + "<image xlink:href='gato.png' width='5' height='5'/></svg>",
+         "enlaza con «gato.png»"},
+        {"SVG linking a FIFO", svg + "<image href='" + fifo.toUtf8() + "'/></svg>", "enlaza con"},
+        {"SVG with a style sheet outside",
+         svg + "<rect style='fill:url(http://ejemplo.es/a.svg#b)' width='5' height='5'/></svg>",
+         "enlaza con"},
+        {"SVG entity bomb",
+         "<?xml version='1.0'?><!DOCTYPE svg [<!ENTITY a 'aaaaaaaaaa'><!ENTITY b "
+         "'&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;'>]>" +
+             svg + "<text>&b;</text></svg>",
+         "entidades"},
+        {"SVG reusing its parts 10^8 times", uses + "</defs><use href='#a8'/></svg>",
+         "demasiadas veces"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = dir.filePath("dibujo");
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(c.bytes);
+        out.close();
+        try {
+            loadSource(file);
+            ADD_FAILURE() << "accepted";
+        } catch (const PlatformError& error) {
+            EXPECT_TRUE(error.description().contains(file)) << qPrintable(error.description());
+            EXPECT_TRUE(error.description().contains(c.problem)) << qPrintable(error.description());
+        }
+    }
+    EXPECT_THROW(loadSource(fifo), PlatformError);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System).size(), 2);
+}
+
+} // namespace
