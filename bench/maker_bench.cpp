@@ -286,11 +286,17 @@ int one(const QString& file) {
 }
 
 // Picture, coloured and uncoloured side by side, with the kind and warnings
-// printed; each setting given as kind=page, width=4 or detail=7 before the files.
+// printed; each setting given as kind=page, width=4 or detail=7 before the
+// files, and page=FILE to pair the files that follow with their colouring page.
 int look(const QString& folder, const QStringList& files) {
     QDir().mkpath(folder);
     Settings settings;
+    QString page;
     for (const QString& file : files) {
+        if (file.startsWith("page=")) {
+            page = file.mid(5);
+            continue;
+        }
         if (file.startsWith("kind=")) {
             const QString kind = file.mid(5);
             settings.kind = kind == "outlined" ? Kind::Outlined
@@ -309,7 +315,9 @@ int look(const QString& folder, const QStringList& files) {
             const Source source = loadSource(file);
             QElapsedTimer timer;
             timer.start();
-            const Drawing drawing = makeDrawing(source, settings);
+            const Drawing drawing = page.isEmpty()
+                                        ? makeDrawing(source, settings)
+                                        : makeDrawing(source, loadSource(page), settings);
             const double ms = double(timer.nsecsElapsed()) / 1e6;
             const int w = source.image.width(), h = source.image.height();
             QImage side(3 * w + 20, h, QImage::Format_RGB32);

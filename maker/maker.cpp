@@ -2,6 +2,7 @@
 #include "maker/lines.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <algorithm>
 
 namespace tamiro::maker {
@@ -17,6 +18,43 @@ constexpr double kMostBlack = 0.2;
 
 QString tr(const char* text) {
     return QCoreApplication::translate("tamiro::maker", text);
+}
+
+// The rectangle holding nearly all set pixels, a stray speck at the edge of
+// a scan left out; empty for none.
+QRect bounds(const Mask& mask) {
+    std::vector<std::size_t> columns(std::size_t(mask.width)), rows(std::size_t(mask.height));
+    std::size_t all = 0;
+    for (int y = 0; y < mask.height; ++y)
+        for (int x = 0; x < mask.width; ++x)
+            if (mask[std::size_t(y) * std::size_t(mask.width) + std::size_t(x)])
+                ++columns[std::size_t(x)], ++rows[std::size_t(y)], ++all;
+    const auto span = [&](const std::vector<std::size_t>& counts) {
+        std::size_t seen = 0;
+        int first = 0, last = int(counts.size()) - 1;
+        while (first < last && (seen += counts[std::size_t(first)]) * 200 < all)
+            ++first;
+        for (seen = 0; last > first && (seen += counts[std::size_t(last)]) * 200 < all;)
+            --last;
+        return std::pair(first, last);
+    };
+    if (all == 0)
+        return {};
+    const auto [left, right] = span(columns);
+    const auto [top, bottom] = span(rows);
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// What is drawn on a picture: every pixel that is not white paper.
+Mask inked(const QImage& image) {
+    Mask drawn(image.width(), image.height());
+    std::size_t i = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            drawn[i++] = qGray(row[x]) < 235;
+    }
+    return drawn;
 }
 
 QImage twoColours(const Mask& lines) {
@@ -58,8 +96,8 @@ Drawing finished(Kind kind, QImage coloured, const Mask& lines) {
 Kind detectKind(const QImage& image) {
     const Measures m = measure(image);
     // Black lines on paper, perhaps grey and unevenly lit, with hardly any
-    // colour and little between the paper and the ink.
-    if (m.colourful < 0.02 && m.dark > 0.002 && m.dark < 0.4 && m.midtone < 0.12)
+    // colour: most of it is paper, unlike a grey photo.
+    if (m.colourful < 0.02 && m.dark > 0.002 && 1 - m.dark - m.midtone > 0.6)
         return Kind::Page;
     // Most of a photo's neighbourhoods vary; most of a drawing's are flat.
     if (m.flat < 0.6)
@@ -100,13 +138,29 @@ Drawing makeDrawing(const Source& source, const Settings& settings) {
 
 Drawing makeDrawing(const Source& coloured, const Source& page, const Settings& settings) {
     const QImage& image = coloured.image;
-    const QImage fitted =
-        page.image.size() == image.size()
-            ? page.image
-            : page.image.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const int speck = detailFor(settings.detail).speck;
+    // The page's drawing is laid over the coloured picture's drawing, so
+    // that two scans with different margins line up; without a drawing to
+    // find on either, the page is stretched over the whole picture.
+    const Mask lines = pageLines(page.image, speck);
+    const QRect from = bounds(lines), to = bounds(inked(image));
+    QImage placed(image.size(), QImage::Format_RGB32);
+    placed.fill(Qt::white);
+    const bool found = from.width() * 4 > page.image.width() &&
+                       from.height() * 4 > page.image.height() && to.width() * 4 > image.width() &&
+                       to.height() * 4 > image.height();
+    QPainter painter(&placed);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(found ? QRectF(to) : QRectF(placed.rect()), twoColours(lines),
+                      found ? QRectF(from) : QRectF(QPointF(0, 0), QSizeF(page.image.size())));
+    painter.end();
+    Mask moved(image.width(), image.height());
+    std::size_t i = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            moved[i++] = qGray(placed.pixel(x, y)) < 128;
     const int width = std::clamp(settings.lineWidth, Settings::kThinnest, Settings::kThickest);
-    return finished(Kind::Page, image,
-                    thickened(pageLines(fitted, detailFor(settings.detail).speck), width));
+    return finished(Kind::Page, image, thickened(moved, width));
 }
 
 } // namespace tamiro::maker

@@ -26,7 +26,18 @@ constexpr std::array<QRgb, 12> kCheerful = {
 
 std::vector<std::uint8_t> paperRelative(const QImage& image) {
     const int w = image.width(), h = image.height();
-    const std::vector<std::uint8_t> light = luminance(image);
+    // Averaged over 3 x 3 first, so that the grain of the paper or of the
+    // camera neither raises the paper's shade nor speckles the page.
+    const std::vector<std::uint8_t> raw = luminance(image);
+    std::vector<std::uint8_t> light(raw.size());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            int sum = 0, n = 0;
+            for (int dy = std::max(y - 1, 0); dy <= std::min(y + 1, h - 1); ++dy)
+                for (int dx = std::max(x - 1, 0); dx <= std::min(x + 1, w - 1); ++dx, ++n)
+                    sum += raw[std::size_t(dy) * std::size_t(w) + std::size_t(dx)];
+            light[std::size_t(y) * std::size_t(w) + std::size_t(x)] = std::uint8_t(sum / n);
+        }
     const int bw = (w + kBlock - 1) / kBlock, bh = (h + kBlock - 1) / kBlock;
     std::vector<int> block(std::size_t(bw) * std::size_t(bh), 0);
     for (int y = 0; y < h; ++y)
@@ -50,7 +61,7 @@ std::vector<std::uint8_t> paperRelative(const QImage& image) {
                     lightest = std::max(lightest,
                                         block[std::size_t(y) * std::size_t(bw) + std::size_t(x)]);
             paper[std::size_t(by) * std::size_t(bw) + std::size_t(bx)] =
-                float(std::max(lightest, page * 2 / 3));
+                float(std::max(lightest, page / 4));
         }
     // Between the blocks' centres the paper's shade changes smoothly.
     std::vector<std::uint8_t> out(light.size());
@@ -87,6 +98,21 @@ Mask pageLines(const QImage& image, int speck) {
             inked[std::size_t(pieces.label[i])] = 1;
     for (std::size_t i = 0; i < soft.size(); ++i)
         soft[i] = soft[i] && inked[std::size_t(pieces.label[i])];
+    // Thick dark shapes at the picture's edge are the table or the shadow
+    // beyond a photographed page, not its drawing.
+    const int w = soft.width, h = soft.height;
+    const Pieces thick = connectedPieces(grown(shrunk(soft, 8), 8), true);
+    std::vector<char> beyond(thick.area.size(), 0);
+    for (int x = 0; x < w; ++x)
+        for (const int y : {0, h - 1})
+            beyond[std::size_t(thick.label[std::size_t(y) * std::size_t(w) + std::size_t(x)])] = 1;
+    for (int y = 0; y < h; ++y)
+        for (const int x : {0, w - 1})
+            beyond[std::size_t(thick.label[std::size_t(y) * std::size_t(w) + std::size_t(x)])] = 1;
+    Mask outside(w, h);
+    for (std::size_t i = 0; i < soft.size(); ++i)
+        outside[i] = thick.label[i] && beyond[std::size_t(thick.label[i])];
+    soft = soft & !grown(outside, 2.5);
     dropSmallPieces(soft, speck);
     return closedGaps(soft);
 }
