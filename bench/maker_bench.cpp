@@ -25,8 +25,10 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QProcess>
+#include <QtEndian>
 #include <algorithm>
 #include <cstdio>
+#include <zlib.h>
 
 namespace {
 
@@ -242,12 +244,18 @@ void memory(const QString& self) {
     progressive.setQuality(95);
     progressive.write(busyPicture(QSize(6000, 4000)));
     busyPicture(budget).save(kWork + "/large.bmp");
-    busyPicture(budget).convertToFormat(QImage::Format_Indexed8).save(kWork + "/large.gif");
+    // Qt writes no GIF: the maker's own writer does.
+    QImage one(1, 1, QImage::Format_Indexed8);
+    one.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    save(kWork + "/large.gif",
+         encodeDrawing(Drawing{Kind::Flat, busyPicture(budget), one, 0, {}}).coloured);
     busyPicture(budget).save(kWork + "/large.webp");
     busyPicture(QSize(1, 5000)).save(kWork + "/strip.png");
     // A header that promises 20000 x 20000 pixels.
     QByteArray huge = pngOf(QImage(1, 1, QImage::Format_RGB32));
     huge.replace(16, 8, QByteArray::fromHex("00004e2000004e20"));
+    qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef*>(huge.constData() + 12), 17)),
+                 huge.data() + 29);
     save(kWork + "/huge.png", huge);
     QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='4000' height='3000'>";
     for (int i = 0; i < 40000; ++i)
