@@ -3,6 +3,7 @@
 // refuses.
 
 #include "maker/maker.h"
+#include "maker/mask.h"
 #include "platform/errors.h"
 #include "platform/picture_file.h"
 
@@ -203,6 +204,61 @@ TEST(Maker, LoadsPicturesFlatUprightAndFitted) {
         EXPECT_EQ(
             loadSource(encoded(QImage(size, QImage::Format_RGB32), "png"), "s.png").image.size(),
             fitted);
+}
+
+// The artist's lines: a speck dropped, a gap of one pixel closed, a thin
+// line thickened to the width asked for and a thick one left as drawn.
+TEST(Maker, KeepsTheArtistsLinesCleanAndThickEnough) {
+    QImage art(kDrawn * 2, QImage::Format_RGB32);
+    art.fill(QColor(250, 220, 120));
+    QPainter painter(&art);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(100, 100, 200, 200); // thin, with a gap
+    painter.fillRect(QRect(200, 100, 1, 1), QColor(250, 220, 120));
+    painter.fillRect(500, 100, 12, 300, Qt::black); // thick
+    painter.fillRect(650, 450, 3, 3, Qt::black);    // a speck
+    painter.end();
+    for (const int width : {2, 3, 5, 7}) {
+        SCOPED_TRACE(width);
+        const Drawing drawing = makeDrawing(Source{art, "a"}, Settings{Kind::Outlined, width});
+        const auto black = [&](int x, int y) {
+            return drawing.uncoloured.pixel(x, y) == qRgb(0, 0, 0);
+        };
+        EXPECT_EQ(drawing.regions, 1); // the square, closed
+        EXPECT_FALSE(black(651, 451));
+        int across = 0; // the thin line's width, measured across it
+        for (int y = 90; y < 110; ++y)
+            across += black(150, y);
+        EXPECT_GE(across, std::max(width, 3));
+        EXPECT_LE(across, std::max(width, 3) + 2);
+        EXPECT_FALSE(black(498, 250));
+        EXPECT_FALSE(black(513, 250));
+    }
+}
+
+// Distances to the nearest set pixel, against counting them out.
+TEST(Maker, MeasuresDistancesExactly) {
+    QRandomGenerator random(11);
+    for (const QSize size : {QSize(1, 40), QSize(37, 23), QSize(64, 64)}) {
+        Mask mask(size.width(), size.height());
+        for (int k = 0; k < 6; ++k)
+            mask[random.bounded(quint32(mask.size()))] = 1;
+        std::vector<int> nearest;
+        const std::vector<int> distances = squaredDistances(mask, &nearest);
+        for (std::size_t i = 0; i < mask.size(); ++i) {
+            int best = INT_MAX;
+            for (std::size_t j = 0; j < mask.size(); ++j)
+                if (mask[j]) {
+                    const int dx =
+                        int(i % std::size_t(size.width())) - int(j % std::size_t(size.width()));
+                    const int dy =
+                        int(i / std::size_t(size.width())) - int(j / std::size_t(size.width()));
+                    best = std::min(best, dx * dx + dy * dy);
+                }
+            ASSERT_EQ(distances[i], best);
+            ASSERT_TRUE(mask[std::size_t(nearest[i])]);
+        }
+    }
 }
 
 // Each refusal is a Spanish message naming the file, given before anything
