@@ -339,9 +339,10 @@ int look(const QString& folder, const QStringList& files) {
             side.save(out);
             const Measures m = measure(source.image);
             std::printf("%s: %s, %d regions, %.0f ms -> %s\n  flat %.3f, colourful %.3f, dark "
-                        "%.3f, midtone %.3f, outline %.4f\n",
+                        "%.3f, midtone %.3f, outline %.4f, strokes %.2f\n",
                         qPrintable(file), kindName(drawing.kind), drawing.regions, ms,
-                        qPrintable(out), m.flat, m.colourful, m.dark, m.midtone, m.outline);
+                        qPrintable(out), m.flat, m.colourful, m.dark, m.midtone, m.outline,
+                        m.strokes);
             for (const QString& warning : drawing.warnings)
                 std::printf("  %s\n", qPrintable(warning));
         } catch (const PlatformError& error) {

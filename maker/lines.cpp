@@ -28,6 +28,7 @@ Measures measure(const QImage& image) {
     const std::vector<std::uint8_t> paper = paperRelative(image);
     Measures m{};
     std::size_t flat = 0, colourful = 0, dark = 0, midtone = 0;
+    Mask darker(w, h);
     for (int y = 0; y < h; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < w; ++x) {
@@ -43,7 +44,8 @@ Measures measure(const QImage& image) {
             colourful += std::max({qRed(c), qGreen(c), qBlue(c)}) -
                              std::min({qRed(c), qGreen(c), qBlue(c)}) >
                          kGrey;
-            dark += paper[at] < 140;
+            darker[at] = paper[at] < 140;
+            dark += darker[at];
             midtone += paper[at] >= 140 && paper[at] < 217;
         }
     }
@@ -53,6 +55,7 @@ Measures measure(const QImage& image) {
     // Ink in strokes, not in blobs such as eyes or a black cat.
     const Mask ink = darkLines(image, detailFor(5).speck);
     m.outline = double((ink & !grown(shrunk(ink, 5), 5)).count()) / all;
+    m.strokes = dark ? double((darker & !grown(shrunk(darker, 5), 5)).count()) / double(dark) : 0;
     return m;
 }
 

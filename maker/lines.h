@@ -25,6 +25,7 @@ struct Measures {
     double dark;      // pixels much darker than the paper around them
     double midtone;   // pixels between the paper and the dark ones
     double outline;   // ink in strokes narrower than about 11 pixels
+    double strokes;   // of the dark pixels, those in such strokes rather than in shapes
 };
 Measures measure(const QImage& image);
 

@@ -96,8 +96,9 @@ Drawing finished(Kind kind, QImage coloured, const Mask& lines) {
 Kind detectKind(const QImage& image) {
     const Measures m = measure(image);
     // Black lines on paper, perhaps grey and unevenly lit, with hardly any
-    // colour: most of it is paper, unlike a grey photo.
-    if (m.colourful < 0.02 && m.dark > 0.002 && 1 - m.dark - m.midtone > 0.6)
+    // colour: most of it is paper, unlike a grey photo, and its dark pixels
+    // are lines, unlike grey clip art.
+    if (m.colourful < 0.02 && m.dark > 0.002 && 1 - m.dark - m.midtone > 0.6 && m.strokes > 0.6)
         return Kind::Page;
     // Most of a photo's neighbourhoods vary; most of a drawing's are flat.
     if (m.flat < 0.6)
@@ -123,8 +124,7 @@ Drawing makeDrawing(const Source& source, const Settings& settings) {
         // The colours' boundaries join the dark lines where they are not
         // just the edges of those lines.
         const Mask dark = darkLines(image, detail.speck);
-        Mask lines = thickened(dark, width) |
-                     (colourLines(image, detail, width) & !grown(dark, width / 2.0 + 2));
+        Mask lines = thickened(dark, width) | colourLines(image, detail, width);
         lines = closedGaps(lines);
         dropSmallPieces(lines, detail.speck);
         return finished(kind, image, lines);

@@ -66,10 +66,10 @@ std::vector<std::uint8_t> paperRelative(const QImage& image) {
     // Between the blocks' centres the paper's shade changes smoothly.
     std::vector<std::uint8_t> out(light.size());
     for (int y = 0; y < h; ++y) {
-        const float fy = std::clamp((y + 0.5f) / kBlock - 0.5f, 0.0f, float(bh - 1));
+        const float fy = std::clamp((float(y) + 0.5f) / kBlock - 0.5f, 0.0f, float(bh - 1));
         const int y0 = int(fy), y1 = std::min(y0 + 1, bh - 1);
         for (int x = 0; x < w; ++x) {
-            const float fx = std::clamp((x + 0.5f) / kBlock - 0.5f, 0.0f, float(bw - 1));
+            const float fx = std::clamp((float(x) + 0.5f) / kBlock - 0.5f, 0.0f, float(bw - 1));
             const int x0 = int(fx), x1 = std::min(x0 + 1, bw - 1);
             const auto at = [&](int by, int bx) {
                 return paper[std::size_t(by) * std::size_t(bw) + std::size_t(bx)];

@@ -93,9 +93,15 @@ void checkSvg(const QByteArray& bytes, const QString& file) {
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::DTD:
+            // A bare document type, as many drawing programs write, names a
+            // definition that nothing fetches; one with declarations of its
+            // own could define entities or defaults.
+            if (!reader.text().contains(u'['))
+                break;
+            [[fallthrough]];
         case QXmlStreamReader::EntityReference:
-            refuseDamaged(file, tr("declara un tipo de documento o entidades, que un dibujo SVG "
-                                   "no necesita"));
+            refuseDamaged(file, tr("declara entidades o su propio tipo de documento, que un "
+                                   "dibujo SVG no necesita"));
         case QXmlStreamReader::StartElement: {
             if (nodes.size() >= std::size_t(kMaxSvgElements) || open.size() >= kMaxSvgDepth)
                 refuseDamaged(file, tr("el dibujo SVG tiene demasiados elementos (el máximo es %1)")

@@ -14,8 +14,8 @@ constexpr qint64 kMaxSvgBytes = 8 * 1024 * 1024;
 constexpr int kMaxSvgElements = 50000;
 constexpr qint64 kMaxSvgDrawnElements = 200000;
 
-// Throws PlatformError naming `file` when the document declares a document
-// type or entities, refers to anything outside itself (a linked file, a
+// Throws PlatformError naming `file` when the document declares entities or
+// anything else inside a document type, refers to anything outside itself (a linked file, a
 // network address, an embedded file), is too large, reuses its parts too
 // often, or is no well-formed XML.
 void checkSvg(const QByteArray& bytes, const QString& file);
