@@ -97,7 +97,7 @@ Mask photoLines(const QImage& image, const Detail& detail, int width) {
             lines[std::size_t(y) * std::size_t(w) + std::size_t(x)] =
                 edges[std::size_t(std::min(y / 2, edges.height - 1)) * std::size_t(edges.width) +
                       std::size_t(std::min(x / 2, edges.width - 1))];
-    dropSmallPieces(lines, detail.speck * 4);
+    dropSmallPieces(lines, detail.speck * 8);
     return width > 2 ? grown(lines, (width - 2) / 2.0 + 0.5) : lines;
 }
 
