@@ -206,6 +206,76 @@ TEST(Maker, LoadsPicturesFlatUprightAndFitted) {
             fitted);
 }
 
+// Every format read, in its odd forms, gives the colours drawn.
+TEST(Maker, ReadsEachFormatInItsColours) {
+    QImage picture(60, 40, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter(&picture).fillRect(0, 0, 30, 40, QColor(200, 30, 30));
+    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QRgb left;
+    } cases[] = {
+        {"PNG", encoded(picture, "png"), qRgb(200, 30, 30)},
+        {"grey PNG", encoded(grey, "png"), grey.pixel(0, 0)},
+        {"indexed PNG", encoded(picture.convertToFormat(QImage::Format_Indexed8), "png"),
+         qRgb(200, 30, 30)},
+        {"16-bit PNG", encoded(picture.convertToFormat(QImage::Format_RGBA64), "png"),
+         qRgb(200, 30, 30)},
+        {"BMP", encoded(picture, "bmp"), qRgb(200, 30, 30)},
+        {"WebP", encoded(picture, "webp"), qRgb(200, 30, 30)},
+        {"JPEG", encoded(picture, "jpeg"), qRgb(200, 30, 30)},
+        {"GIF", encodeDrawing(Drawing{Kind::Flat, picture, grey, 0, {}}).coloured,
+         qRgb(200, 30, 30)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage image = loadSource(c.bytes, "x").image;
+        ASSERT_EQ(image.size(), QSize(120, 80));
+        for (const auto& [at, colour] :
+             {std::pair(QPoint(20, 40), c.left), std::pair(QPoint(100, 40), qRgb(255, 255, 255))}) {
+            const QRgb got = image.pixel(at);
+            EXPECT_LE(std::abs(qRed(got) - qRed(colour)) + std::abs(qGreen(got) - qGreen(colour)) +
+                          std::abs(qBlue(got) - qBlue(colour)),
+                      12);
+        }
+    }
+}
+
+// The teacher is told, in plain words, what to try when the drawing has too
+// much black or too few or too many regions to colour.
+TEST(Maker, WarnsWhatToTry) {
+    QImage grid(kDrawn * 2, QImage::Format_RGB32);
+    grid.fill(Qt::white);
+    QPainter painter(&grid);
+    painter.setPen(QPen(Qt::black, 3));
+    for (int i = 0; i <= 20; ++i) {
+        painter.drawLine(40 + i * 36, 20, 40 + i * 36, 580);
+        painter.drawLine(40, 20 + i * 28, 760, 20 + i * 28);
+    }
+    painter.end();
+    QImage dark = shapes(true).scaled(kDrawn * 2);
+    QPainter(&dark).fillRect(0, 0, 800, 300, Qt::black);
+    const struct {
+        const char* name;
+        QImage picture;
+        QString warning;
+    } cases[] = {
+        {"400 cells", grid, "demasiadas zonas pequeñas"},
+        {"two shapes", shapes(true).scaled(kDrawn * 2), "pocas zonas"},
+        {"half black", dark, "mucho negro"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Drawing drawing = makeDrawing(Source{c.picture, "w"});
+        EXPECT_TRUE(drawing.warnings.join('\n').contains(c.warning))
+            << qPrintable(drawing.warnings.join('\n'));
+        for (const QString& warning : drawing.warnings)
+            EXPECT_TRUE(warning.contains("Pruebe"));
+    }
+}
+
 // The artist's lines: a speck dropped, a gap of one pixel closed, a thin
 // line thickened to the width asked for and a thick one left as drawn.
 TEST(Maker, KeepsTheArtistsLinesCleanAndThickEnough) {
