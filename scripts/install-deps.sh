@@ -7,6 +7,9 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev clang-format clang-tidy libxcb1-dev zlib1g-dev
+  # the drawing maker: Qt's SVG module, the palette quantiser, the GIF writer,
+  # and Qt's WebP reader
+  qt6-svg-dev libimagequant-dev libgif-dev qt6-image-formats-plugins
   # running: Qt's platform plugins (X11 and Wayland), the sound server backend of libcanberra
   qt6-qpa-plugins qt6-wayland libcanberra-pulse
   # tests: Qt's SVG reader (the program never uses it: the hostile-content tests
