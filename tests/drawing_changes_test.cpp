@@ -371,3 +371,37 @@ TEST(DrawingChanges, ARunningProgramMeetsNoGapAndNoHalfFile) {
         EXPECT_GT(looks, 0);
     }
 }
+
+// On a mount of its own, away from the home, a removed drawing goes to the
+// trash at the top of that mount, which records where it was, relative to
+// that top, for a file manager to put it back.
+TEST(DrawingChanges, RemovesToTheTrashOfTheDrawingsOwnMount) {
+    struct stat shm {
+    }, home{};
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(QFile::encodeName(QDir::tempPath()), &home) != 0 ||
+        shm.st_dev == home.st_dev)
+        GTEST_SKIP() << "no /dev/shm apart from the temporary folder";
+    const QString trash = QStringLiteral("/dev/shm/.Trash-%1").arg(::getuid());
+    const bool trashWasThere = QFileInfo::exists(trash);
+    Home away;
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/dev/shm");
+    auto c = std::make_unique<Content>();
+    qputenv("TMPDIR", tmp);
+    c->lay("a b");
+    c->changes.remove(2, 2);
+    EXPECT_EQ(c->look(), "a");
+    const QString top = c->tree.folder().section('/', 3);
+    QFile info(trash + "/info/2.gif.trashinfo");
+    ASSERT_TRUE(info.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(
+        info.readAll().contains("\nPath=" + top.toUtf8() + "/dibujos/2/si%20coloreado/2.gif\n"));
+    EXPECT_EQ(letterOf(trash + "/files/2.gif"), "b");
+    EXPECT_EQ(away.trash(), "");
+    for (const QString name : {"2.gif", "2 (2).gif"}) {
+        QFile::remove(trash + "/files/" + name);
+        QFile::remove(trash + "/info/" + name + ".trashinfo");
+    }
+    if (!trashWasThere)
+        QDir(trash).removeRecursively();
+}
