@@ -19,7 +19,7 @@ bool isTemporaryFile(const QString& name);
 
 // A change writes and renames its temporary files within seconds; one
 // untouched for longer was left by a change that never finished.
-inline constexpr std::int64_t kAbandonedAfterSeconds = 15 * 60;
+inline constexpr std::int64_t kAbandonedAfterSeconds = 900; // a quarter of an hour
 // Whether the temporary file at `path` (on disk) was left behind, at `now`
 // (seconds since the epoch).
 bool abandoned(FileSystem& files, const QString& path, std::int64_t now);

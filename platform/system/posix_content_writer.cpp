@@ -149,7 +149,7 @@ QString PosixContentWriter::writeTemporary(const QString& folder, const QByteArr
         fail(errno, folder);
     const mode_t mode = 0644 | (info.st_mode & S_IWGRP);
     for (int attempt = 0;; ++attempt) {
-        const QString path = folder + u'/' + temporaryName();
+        QString path = folder + u'/' + temporaryName();
         const QByteArray encoded = encodePath(path);
         const int descriptor =
             ::open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
@@ -180,7 +180,7 @@ QString PosixContentWriter::copyTemporary(const QString& file) {
     const QString folder = folderOf(file);
     const QByteArray source = encodePath(file);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = folder + u'/' + temporaryName();
+        QString path = folder + u'/' + temporaryName();
         if (::link(source.constData(), encodePath(path).constData()) == 0)
             return path;
         if (errno == EEXIST)
