@@ -6,6 +6,7 @@
 #include "platform/formats/animation_file.h"
 #include "platform/formats/picture_file.h"
 
+#include <QSet>
 #include <algorithm>
 #include <cmath>
 
@@ -129,6 +130,36 @@ QString Review::summary() const {
             shown, count(warnings, "aviso", "avisos"));
     return u"%1 y %2; %3."_s.arg(count(fails, "cosa fallará", "cosas fallarán"),
                                  count(warnings, "aviso", "avisos"), shown);
+}
+
+bool aboutDrawingFolder(const Finding& finding, int f) {
+    const QStringList parts = finding.file.split(u'/');
+    return parts.size() >= 2 && parts[0].compare(u"dibujos"_s, Qt::CaseInsensitive) == 0 &&
+           parts[1] == QString::number(f);
+}
+
+QString folderSummary(const Review& review, int f) {
+    using checker::count;
+    int fails = 0, warnings = 0;
+    for (const Finding& finding : review.findings)
+        if (aboutDrawingFolder(finding, f)) {
+            fails += finding.severity == Finding::Severity::Fails;
+            warnings += finding.severity == Finding::Severity::Warning;
+        }
+    QSet<QString> shown;
+    if (f >= 1 && f <= review.buttons.size())
+        for (const Step& step : review.buttons[f - 1].steps)
+            if (step.message.isEmpty())
+                shown.insert(step.coloured);
+    const QString drawings = count(shown.size(), "dibujo", "dibujos");
+    if (fails == 0 && warnings == 0)
+        return u"Todo en orden en la carpeta %1: %2, y nada fallará."_s.arg(f).arg(drawings);
+    if (fails == 0)
+        return u"Nada fallará en la carpeta %1: %2, con %3 que conviene mirar."_s.arg(f).arg(
+            drawings, count(warnings, "aviso", "avisos"));
+    return u"En la carpeta %1, %2 y %3; %4."_s.arg(f).arg(
+        count(fails, "cosa fallará", "cosas fallarán"), count(warnings, "aviso", "avisos"),
+        drawings);
 }
 
 QString severityWord(Finding::Severity severity) {
