@@ -11,30 +11,15 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 void print(FILE* out, const QString& text) {
     std::fputs((text + u'\n').toUtf8().constData(), out);
-}
-
-// The folder's full path with its name as stored on disk, whatever its
-// encoding; empty when it is no folder.
-QString folderOnDisk(const QString& folder) {
-    QByteArray path = tamiro::encodePath(folder);
-    struct stat info {};
-    if (path.contains('\0') || ::stat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
-        return {};
-    char resolved[PATH_MAX];
-    if (!::realpath(path.constData(), resolved))
-        return {};
-    return tamiro::decodePath(QByteArray(resolved));
 }
 
 const char* const kUsage = "Uso: tamiro-revisar [--texto | --ventana] [CARPETA]\n"
@@ -73,7 +58,7 @@ int main(int argc, char** argv) {
     if (folder.isEmpty())
         folder = tamiro::DiskFileSystem::programFolder();
     const QString given = folder;
-    folder = folderOnDisk(folder);
+    folder = tamiro::DiskFileSystem::folderOnDisk(folder);
     if (folder.isEmpty()) {
         print(stderr,
               QStringLiteral("No encuentro la carpeta «%1».").arg(tamiro::visibleText(given)));

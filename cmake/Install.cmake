@@ -14,7 +14,7 @@ set(TAMIRO_APP_DIR lib/tamiro)
 set(TAMIRO_SAMPLE_DIR "" CACHE STRING
     "Folder under the prefix for the sample content; empty: the program's own folder")
 
-install(TARGETS tamiro tamiro-revisar RUNTIME DESTINATION ${TAMIRO_APP_DIR})
+install(TARGETS tamiro tamiro-revisar tamiro-dibujo RUNTIME DESTINATION ${TAMIRO_APP_DIR})
 # The same content the build copies beside the program: no picture sources,
 # no generator scripts.
 set(sample_excludes PATTERN "src" EXCLUDE PATTERN "*.sh" EXCLUDE)
@@ -27,7 +27,7 @@ endif()
 install(CODE "
   set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
   file(MAKE_DIRECTORY \"\${bin}\")
-  foreach(program tamiro tamiro-revisar)
+  foreach(program tamiro tamiro-revisar tamiro-dibujo)
     file(CREATE_LINK ../${TAMIRO_APP_DIR}/\${program} \"\${bin}/\${program}\" SYMBOLIC)
     message(STATUS \"Installing: \${bin}/\${program} -> ../${TAMIRO_APP_DIR}/\${program}\")
   endforeach()

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <dirent.h>
 #include <sys/stat.h>
@@ -67,6 +68,17 @@ QString DiskFileSystem::programFolder() {
     path.truncate(length);
     path.truncate(std::max<qsizetype>(path.lastIndexOf('/'), 1));
     return decodePath(path);
+}
+
+QString DiskFileSystem::folderOnDisk(const QString& folder) {
+    const QByteArray path = encodePath(folder);
+    struct stat info {};
+    if (path.contains('\0') || ::stat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return {};
+    char resolved[PATH_MAX];
+    if (!::realpath(path.constData(), resolved))
+        return {};
+    return decodePath(QByteArray(resolved));
 }
 
 bool DiskFileSystem::stampOf(const QString& path, Stamp& stamp, bool file) {

@@ -24,6 +24,9 @@ public:
     // The folder of the running program, its name read as the system stores
     // it (see encodePath); the process's current folder when it is unknown.
     static QString programFolder();
+    // A folder's full path, links followed, with its name as stored on disk
+    // whatever its encoding; empty when it is no folder.
+    static QString folderOnDisk(const QString& folder);
 
     QString applicationFolder() const override { return applicationFolder_; }
     QString dir(const QString& path) override;
