@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 namespace tamiro::teacher {
 
@@ -28,16 +29,16 @@ QIcon markedIcon(const MetDrawing& drawing) {
     cell.fill(Qt::transparent);
     QPainter painter(&cell);
     painter.setRenderHint(QPainter::Antialiasing);
+    // The picture stands on the cell's foot, close to its number below.
     const QImage& picture = drawing.thumbnail;
+    const QSize size = picture.isNull() ? QSize(kThumbnailSide, kThumbnailSide) : picture.size();
+    const QRect box(QPoint((kCell - size.width()) / 2, kCell - 4 - size.height()), size);
     if (picture.isNull()) {
-        const QRect box(4, 4, kThumbnailSide, kThumbnailSide);
         painter.fillRect(box, QColor(235, 235, 235));
         painter.setPen(QPen(QColor(160, 160, 160), 2));
         painter.drawLine(box.topLeft(), box.bottomRight());
         painter.drawLine(box.topRight(), box.bottomLeft());
     } else {
-        const QRect box(QPoint((kCell - picture.width()) / 2, (kCell - picture.height()) / 2),
-                        picture.size());
         painter.drawImage(box.topLeft(), picture);
         painter.setPen(QColor(150, 150, 150));
         painter.drawRect(box.adjusted(0, 0, -1, -1));
@@ -45,7 +46,9 @@ QIcon markedIcon(const MetDrawing& drawing) {
     const Finding::Severity worst =
         drawing.message.isEmpty() ? drawing.worst() : Finding::Severity::Fails;
     if (worst != Finding::Severity::Note) {
-        const QRectF mark(kCell - kMark - 1, 1, kMark, kMark);
+        // Over the picture's corner, inside the cell.
+        const QRectF mark(std::min(box.right() - kMark / 2, kCell - kMark - 1),
+                          std::max(box.top() - kMark / 2, 1), kMark, kMark);
         painter.setPen(QPen(Qt::white, 2));
         painter.setBrush(markColour(worst));
         painter.drawEllipse(mark);
