@@ -7,12 +7,12 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -86,17 +86,31 @@ PreviewDialog::PreviewDialog(const QString& picture, int folder, Placing placing
     coloured_ = pictureColumn(row, tr("Coloreado: lo que descubre el niño al pintar"));
     uncoloured_ = pictureColumn(row, tr("Sin colorear: lo que ve al empezar"));
     row->addStretch();
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(pictures);
-    scroll->setWidgetResizable(true);
-    scroll->setAccessibleName(tr("Vista previa del dibujo"));
-    layout->addWidget(scroll, 1);
+    scroll_ = new QScrollArea;
+    scroll_->setWidget(pictures);
+    scroll_->setWidgetResizable(true);
+    scroll_->setAccessibleName(tr("Vista previa del dibujo"));
+    layout->addWidget(scroll_, 1);
+    // Right under the pictures: as the warnings come and go, the pictures'
+    // room changes, and the controls below stay where the mouse is.
+    warnings_ = new QLabel;
+    warnings_->setWordWrap(true);
+    warnings_->setStyleSheet(QStringLiteral("color: #8a4b00"));
+    warnings_->setTextFormat(Qt::PlainText);
+    layout->addWidget(warnings_);
     state_ = new QLabel(tr("Preparando el dibujo…"));
-    layout->addWidget(state_);
+    whole_ = new QCheckBox(tr("Ver los dos &enteros, más pequeños"));
+    auto* stateRow = new QHBoxLayout;
+    stateRow->addWidget(state_, 1);
+    stateRow->addWidget(whole_);
+    layout->addLayout(stateRow);
 
     // The kind of picture, with the one the automatic choice found.
-    auto* kindBox = new QGroupBox(tr("Tipo de imagen"));
+    auto* kindBox = new QWidget;
+    kindBox->setAccessibleName(tr("Tipo de imagen"));
     auto* kindRow = new QHBoxLayout(kindBox);
+    kindRow->setContentsMargins(0, 0, 0, 0);
+    kindRow->addWidget(new QLabel(tr("Tipo de imagen:")));
     kinds_ = new QButtonGroup(this);
     for (const Kind kind : {Kind::Automatic, Kind::Outlined, Kind::Flat, Kind::Page, Kind::Photo}) {
         QString text = kindName(kind);
@@ -144,12 +158,6 @@ PreviewDialog::PreviewDialog(const QString& picture, int folder, Placing placing
     controls->addWidget(dropPageButton_, 1, 5);
     layout->addLayout(controls);
 
-    warnings_ = new QLabel;
-    warnings_->setWordWrap(true);
-    warnings_->setStyleSheet(QStringLiteral("color: #8a4b00"));
-    warnings_->setTextFormat(Qt::PlainText);
-    layout->addWidget(warnings_);
-
     auto* foot = new QHBoxLayout;
     auto* folderLabel = new QLabel(tr("&Carpeta:"));
     folders_ = new QComboBox;
@@ -172,6 +180,7 @@ PreviewDialog::PreviewDialog(const QString& picture, int folder, Placing placing
     connect(kinds_, &QButtonGroup::idClicked, this, &PreviewDialog::settingsChanged);
     connect(lineWidth_, &QSlider::valueChanged, this, &PreviewDialog::settingsChanged);
     connect(detail_, &QSlider::valueChanged, this, &PreviewDialog::settingsChanged);
+    connect(whole_, &QCheckBox::toggled, this, &PreviewDialog::showPictures);
     connect(pageButton_, &QPushButton::clicked, this, &PreviewDialog::choosePage);
     connect(dropPageButton_, &QPushButton::clicked, this, &PreviewDialog::dropPage);
     connect(folders_, &QComboBox::currentIndexChanged, this, &PreviewDialog::refreshNumber);
@@ -240,8 +249,7 @@ void PreviewDialog::showDrawing() {
         return;
     automatic_->setText(tr("Automático: %1").arg(kindName(maker_.detectedKind())));
     const maker::Drawing& drawing = maker_.drawing();
-    coloured_->setPixmap(QPixmap::fromImage(drawing.coloured));
-    uncoloured_->setPixmap(QPixmap::fromImage(drawing.uncoloured));
+    showPictures();
     state_->setText(tr("Tipo: %1. %2 × %3 píxeles, %4 zonas para colorear.")
                         .arg(kindName(drawing.kind))
                         .arg(drawing.coloured.width())
@@ -252,6 +260,30 @@ void PreviewDialog::showDrawing() {
     if (!numberProblem_->text().isEmpty())
         return;
     save_->setEnabled(true);
+}
+
+void PreviewDialog::showPictures() {
+    if (!maker_.isLoaded())
+        return;
+    const maker::Drawing& drawing = maker_.drawing();
+    QSize room = drawing.coloured.size();
+    if (whole_->isChecked()) // both side by side in the scrolled area's room
+        room = QSize(scroll_->viewport()->width() / 2 - 24,
+                     scroll_->viewport()->height() - 3 * fontMetrics().lineSpacing());
+    const auto fitted = [&](const QImage& image) {
+        return QPixmap::fromImage(
+            image.size() == room || !whole_->isChecked()
+                ? image
+                : image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    };
+    coloured_->setPixmap(fitted(drawing.coloured));
+    uncoloured_->setPixmap(fitted(drawing.uncoloured));
+}
+
+void PreviewDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (whole_->isChecked())
+        showPictures();
 }
 
 void PreviewDialog::choosePage() {

@@ -14,6 +14,8 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QCheckBox;
+class QScrollArea;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -48,8 +50,12 @@ public slots:
 signals:
     void saved(int folder, std::int16_t number);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void settingsChanged();
+    void showPictures();
     void showDrawing();
     void choosePage();
     void dropPage();
@@ -66,6 +72,8 @@ private:
     QSlider *lineWidth_, *detail_;
     QPushButton *pageButton_, *dropPageButton_, *save_;
     QComboBox* folders_;
+    QCheckBox* whole_;
+    QScrollArea* scroll_;
 };
 
 // The kind's name as the teacher reads it ("con contorno", "foto"...).
