@@ -3,6 +3,7 @@
 
 #include "teacher/drawing_list.h"
 
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -93,6 +94,7 @@ DrawingList::DrawingList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragEnabled(true);
     setAcceptDrops(true);
+    viewport()->setAcceptDrops(true); // a static list turns it off
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::MoveAction);
     setAccessibleName(tr("Dibujos de la carpeta"));
@@ -164,6 +166,30 @@ std::optional<std::int16_t> DrawingList::placeFor(int fromRow, int insertRow) co
     if (to == drawings[fromRow].number)
         return std::nullopt;
     return to;
+}
+
+void DrawingList::startDrag(Qt::DropActions) {
+    QListWidgetItem* dragged = currentItem();
+    if (!dragged || !(dragged->flags() & Qt::ItemIsDragEnabled))
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mimeData({dragged}));
+    // The small picture beside the pointer, not under it: what is under the
+    // pointer is where the drawing goes.
+    drag->setPixmap(dragged->icon().pixmap(kCell / 2));
+    drag->setHotSpot(QPoint(-8, -8));
+    drag->exec(Qt::MoveAction);
+}
+
+void DrawingList::keyPressEvent(QKeyEvent* event) {
+    QListWidget::keyPressEvent(event);
+    // The first arrow or Home pressed where nothing is selected yet only
+    // makes a drawing current; the teacher means to choose it.
+    const int key = event->key();
+    if (currentItem() && !currentItem()->isSelected() &&
+        (key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_Left || key == Qt::Key_Right ||
+         key == Qt::Key_Up || key == Qt::Key_Down))
+        currentItem()->setSelected(true);
 }
 
 int DrawingList::insertRowAt(QPoint position) const {

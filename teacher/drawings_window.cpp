@@ -229,8 +229,9 @@ void DrawingsWindow::showFolder() {
     const int f = folder();
     contents_ = folderContents(review_, f, *files_, *pictures_);
     drawings_->showFolder(contents_);
-    heading_->setText(
-        tr("Carpeta %1: sus dibujos en el orden en que los encuentra el niño").arg(f));
+    heading_->setText(tr("Carpeta %1: sus dibujos en el orden en que los encuentra el niño. "
+                         "Para cambiar el orden, arrastre uno a otro sitio.")
+                          .arg(f));
     neverMet_->clear();
     for (const Finding& finding : contents_.neverMet) {
         auto* item = new QListWidgetItem(findingLines({finding}), neverMet_);
@@ -262,8 +263,7 @@ void DrawingsWindow::showSelection() {
                 ? tr("La carpeta %1 no tiene dibujos. Añada uno con «Añadir dibujo...» o "
                      "arrastrando una imagen aquí.")
                       .arg(folder())
-                : tr("Elija un dibujo para ver lo que dice de él la revisión. Para cambiar el "
-                     "orden, arrástrelo a otro sitio."));
+                : tr("Elija un dibujo para ver lo que dice de él la revisión."));
         return;
     }
     QString files = drawing->uncoloured.isEmpty()
