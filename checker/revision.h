@@ -64,7 +64,7 @@ QString reportText(const Review& review, const QString& folder);
 // it (the folder "dibujos" in any letter case, as the program finds it).
 bool aboutDrawingFolder(const Finding& finding, int f);
 // What the review says of drawing folder f alone, in the words of summary():
-// how many drawings its button shows, and what fails or is worth a look.
+// what fails there, and what is worth a look.
 QString folderSummary(const Review& review, int f);
 
 // The word that heads a finding of this severity ("Falla", "Aviso" or empty).

@@ -6,7 +6,6 @@
 #include "platform/formats/animation_file.h"
 #include "platform/formats/picture_file.h"
 
-#include <QSet>
 #include <algorithm>
 #include <cmath>
 
@@ -146,20 +145,14 @@ QString folderSummary(const Review& review, int f) {
             fails += finding.severity == Finding::Severity::Fails;
             warnings += finding.severity == Finding::Severity::Warning;
         }
-    QSet<QString> shown;
-    if (f >= 1 && f <= review.buttons.size())
-        for (const Step& step : review.buttons[f - 1].steps)
-            if (step.message.isEmpty())
-                shown.insert(step.coloured);
-    const QString drawings = count(shown.size(), "dibujo", "dibujos");
     if (fails == 0 && warnings == 0)
-        return u"Todo en orden en la carpeta %1: %2, y nada fallará."_s.arg(f).arg(drawings);
+        return u"Todo en orden en la carpeta %1: nada fallará."_s.arg(f);
     if (fails == 0)
-        return u"Nada fallará en la carpeta %1: %2, con %3 que conviene mirar."_s.arg(f).arg(
-            drawings, count(warnings, "aviso", "avisos"));
-    return u"En la carpeta %1, %2 y %3; %4."_s.arg(f).arg(
-        count(fails, "cosa fallará", "cosas fallarán"), count(warnings, "aviso", "avisos"),
-        drawings);
+        return u"Nada fallará en la carpeta %1, con %2 que conviene mirar."_s.arg(f).arg(
+            count(warnings, "aviso", "avisos"));
+    return u"En la carpeta %1, %2%3."_s.arg(f).arg(
+        count(fails, "cosa fallará", "cosas fallarán"),
+        warnings == 0 ? QString() : u" y "_s + count(warnings, "aviso", "avisos"));
 }
 
 QString severityWord(Finding::Severity severity) {

@@ -75,7 +75,7 @@ def test_add_by_dragging_then_move_and_remove(tamiro, pytestconfig):
     session.keys(preview.split()[0], "alt+l", "Right", "Right", "alt+d", "Left")
     heard = len(session.said())
     session.keys(preview.split()[0], "alt+g")
-    session.until_said("carpeta 1: Todo en orden en la carpeta 1: 4 dibujos", heard)
+    session.until_said("nada fallará. dibujos/1: el botón 1 enseña 4 dibujos: 1 a 4", heard)
 
     made = [session.folder / ("dibujos/1/%s coloreado/4.gif" % v) for v in ("si", "no")]
     assert [oct(os.stat(f).st_mode & 0o777) for f in made] == ["0o664", "0o664"]
@@ -104,7 +104,7 @@ def test_add_by_dragging_then_move_and_remove(tamiro, pytestconfig):
     session.keys(session.window, "Home", "Right", "Delete")
     question = wait_until(lambda: session.xdotool("search", "--onlyvisible", "--name", "Quitar"))
     session.keys(question.split()[0], "Return")
-    session.until_said("carpeta 1: Todo en orden en la carpeta 1: 3 dibujos", heard)
+    session.until_said("nada fallará. dibujos/1: el botón 1 enseña 3 dibujos: 1 a 3", heard)
     assert series(session.folder, 1) == [added[1], added[2], added[3]]
     trash = session.home / ".local/share/Trash"
     assert sorted(hashlib.md5(f.read_bytes()).hexdigest() for f in (trash / "files").iterdir()) \

@@ -255,6 +255,13 @@ void DrawingList::dropEvent(QDropEvent* event) {
 
 void DrawingList::paintEvent(QPaintEvent* event) {
     QListWidget::paintEvent(event);
+    if (count() == 0) { // what to do, where the drawings would be
+        QPainter painter(viewport());
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(viewport()->rect().adjusted(24, 24, -24, -24),
+                         Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
+        return;
+    }
     if (dropRow_ < 0 || count() == 0)
         return;
     // A bar where the dragged drawing would go.

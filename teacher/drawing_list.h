@@ -19,6 +19,11 @@ public:
     explicit DrawingList(QWidget* parent = nullptr);
 
     void showFolder(const FolderContents& contents);
+    // What the list says while it has no drawings.
+    void setEmptyText(const QString& text) {
+        emptyText_ = text;
+        viewport()->update();
+    }
     // Whether the teacher may move and remove drawings here.
     void setChangesAllowed(bool allowed);
     // The drawing selected, if any.
@@ -48,6 +53,7 @@ private:
     int insertRowAt(QPoint position) const;
 
     FolderContents contents_;
+    QString emptyText_;
     bool changesAllowed_ = true;
     int dropRow_ = -1; // where the dragged thumbnail would go, while one is dragged
 };

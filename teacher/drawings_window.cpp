@@ -97,7 +97,9 @@ DrawingsWindow::DrawingsWindow(const QString& contentFolder, QWidget* parent)
     notice_ = wrappedLabel();
     notice_->setStyleSheet(
         QStringLiteral("background: #fff3c4; border: 1px solid #d8b200; padding: 6px"));
-    notice_->setText(tr("Aquí no se pueden añadir, mover ni quitar dibujos: %1").arg(readOnly_));
+    notice_->setText(
+        tr("Aquí no se pueden añadir, mover ni quitar dibujos: %1%2")
+            .arg(readOnly_, readOnly_.endsWith(u'.') ? QString() : QStringLiteral(".")));
     notice_->setVisible(!readOnly_.isEmpty());
 
     folders_ = new FolderList(*pictures_);
@@ -229,9 +231,18 @@ void DrawingsWindow::showFolder() {
     const int f = folder();
     contents_ = folderContents(review_, f, *files_, *pictures_);
     drawings_->showFolder(contents_);
-    heading_->setText(tr("Carpeta %1: sus dibujos en el orden en que los encuentra el niño. "
-                         "Para cambiar el orden, arrastre uno a otro sitio.")
-                          .arg(f));
+    drawings_->setEmptyText(
+        readOnly_.isEmpty()
+            ? tr("La carpeta %1 no tiene dibujos que el niño vea. Añada uno con «Añadir "
+                 "dibujo...» o arrastrando una imagen aquí.")
+                  .arg(f)
+            : tr("La carpeta %1 no tiene dibujos que el niño vea.").arg(f));
+    heading_->setText(
+        readOnly_.isEmpty()
+            ? tr("Carpeta %1: sus dibujos en el orden en que los encuentra el "
+                 "niño. Para cambiar el orden, arrastre uno a otro sitio.")
+                  .arg(f)
+            : tr("Carpeta %1: sus dibujos en el orden en que los encuentra el niño.").arg(f));
     neverMet_->clear();
     for (const Finding& finding : contents_.neverMet) {
         auto* item = new QListWidgetItem(findingLines({finding}), neverMet_);
@@ -246,7 +257,8 @@ void DrawingsWindow::showFolder() {
     summary_->setText(contents_.summary);
     summary_->setStyleSheet(QStringLiteral("color: %1").arg(severityColour(worst).name()));
     verdict_->setText(findingLines(contents_.aboutFolder));
-    qCDebug(lcTeacher, "carpeta %d: %s", f, qUtf8Printable(contents_.summary));
+    qCDebug(lcTeacher, "carpeta %d: %s %s", f, qUtf8Printable(contents_.summary),
+            qUtf8Printable(verdict_->text().replace(u'\n', QStringLiteral(" / "))));
     showSelection();
 }
 
@@ -258,12 +270,9 @@ void DrawingsWindow::showSelection() {
     later_->setEnabled(changes && drawing->number < contents_.last);
     if (!drawing) {
         selection_->setStyleSheet(QString());
-        selection_->setText(
-            contents_.drawings.isEmpty()
-                ? tr("La carpeta %1 no tiene dibujos. Añada uno con «Añadir dibujo...» o "
-                     "arrastrando una imagen aquí.")
-                      .arg(folder())
-                : tr("Elija un dibujo para ver lo que dice de él la revisión."));
+        selection_->setText(contents_.drawings.isEmpty()
+                                ? QString()
+                                : tr("Elija un dibujo para ver lo que dice de él la revisión."));
         return;
     }
     QString files = drawing->uncoloured.isEmpty()
