@@ -3,12 +3,17 @@
 // apart; where a dragged thumbnail goes.
 
 #include "platform/system/disk_file_system.h"
+#include "platform/system/posix_content_writer.h"
 #include "platform/system/qt_picture_loader.h"
+#include "rules/drawing_changes.h"
 #include "support/content_tree.h"
 #include "teacher/drawing_list.h"
 #include "teacher/folder_contents.h"
+#include "teacher/preview_dialog.h"
 
+#include <QComboBox>
 #include <QFileInfo>
+#include <QPushButton>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -133,6 +138,38 @@ TEST(TeacherWindow, DraggedThumbnailTakesThePlaceItIsDroppedAt) {
     for (const auto& row : rows) {
         const auto to = list.placeFor(row.fromRow, row.insertRow);
         EXPECT_EQ(to.value_or(0), row.to) << row.fromRow << " before " << row.insertRow;
+    }
+}
+
+TEST(TeacherWindow, SaveButtonNamesTheNumberTheDrawingWillTake) {
+    const struct {
+        const char* what;
+        int folder;
+        std::vector<int> drawings;
+        const char* stray; // a file in the way, if any
+        const char* button;
+    } rows[] = {
+        {"after the series", 2, {1, 2, 3}, nullptr, "Guardar como dibujo n.º 4 de la carpeta 2"},
+        {"empty folder", 5, {}, nullptr, "Guardar como dibujo n.º 1 de la carpeta 5"},
+        {"after a gap", 3, {1, 2, 4}, nullptr, "Guardar como dibujo n.º 3 de la carpeta 3"},
+        {"lines in the way", 4, {1, 2}, "dibujos/4/no coloreado/3.gif", "Guardar en la carpeta 4"},
+    };
+    for (const auto& row : rows) {
+        ContentTree tree;
+        tree.basics();
+        for (int n : row.drawings)
+            tree.drawing(row.folder, n);
+        if (row.stray)
+            tree.gif(QString::fromUtf8(row.stray), 40, 30);
+        tree.picture("nuevo.png", framedImage(60, 40, Qt::green));
+        DiskFileSystem files(tree.folder());
+        PosixContentWriter writer;
+        const teacher::Placing placing{
+            [&](int f) { return DrawingChanges(files, writer).nextNumber(f); }, {}};
+        // Opened on folder 1, then moved to the row's folder: the number follows.
+        teacher::PreviewDialog preview(tree.path("nuevo.png"), 1, placing);
+        preview.findChild<QComboBox*>()->setCurrentIndex(row.folder - 1);
+        EXPECT_EQ(preview.saveButton()->text().remove(u'&').toStdString(), row.button) << row.what;
     }
 }
 
