@@ -311,6 +311,8 @@ void DrawingsWindow::addPictures(const QStringList& files, int f) {
     }
     chooseFolder(f);
     const bool idle = waiting_.isEmpty();
+    if (idle)
+        previewed_ = 0;
     waiting_ << files;
     waitingFolder_ = f;
     if (idle)
@@ -322,9 +324,12 @@ void DrawingsWindow::previewNext() {
         return;
     auto* preview = new PreviewDialog(waiting_.first(), waitingFolder_, placing(), this);
     preview->setAttribute(Qt::WA_DeleteOnClose);
-    if (waiting_.size() > 1)
-        preview->setWindowTitle(
-            tr("%1 (quedan %2 más)").arg(preview->windowTitle()).arg(waiting_.size() - 1));
+    ++previewed_;
+    if (waiting_.size() > 1 || previewed_ > 1) // "Añadir «gato.png» (2 de 3)"
+        preview->setWindowTitle(tr("%1 (%2 de %3)")
+                                    .arg(preview->windowTitle())
+                                    .arg(previewed_)
+                                    .arg(previewed_ + waiting_.size() - 1));
     connect(preview, &PreviewDialog::saved, this, [this](int f, std::int16_t n) {
         chooseFolder(f);
         review();

@@ -79,6 +79,7 @@ private:
     FolderContents contents_;
     QStringList waiting_; // pictures whose preview comes next
     int waitingFolder_ = 1;
+    int previewed_ = 0; // of the pictures queued since the queue was last empty
     QString lastAction_;
 
     FolderList* folders_;

@@ -239,7 +239,7 @@ void PreviewDialog::showDrawing() {
     for (QWidget* control : {static_cast<QWidget*>(lineWidth_), static_cast<QWidget*>(detail_),
                              static_cast<QWidget*>(pageButton_)})
         control->setEnabled(ready);
-    dropPageButton_->setVisible(withPage);
+    dropPageButton_->setEnabled(withPage);
     page_->setText(
         withPage
             ? tr("Las líneas salen de la página «%1».").arg(QFileInfo(maker_.pageFile()).fileName())
@@ -289,7 +289,7 @@ void PreviewDialog::resizeEvent(QResizeEvent* event) {
 void PreviewDialog::choosePage() {
     const QString page = QFileDialog::getOpenFileName(
         this, tr("Página para colorear de «%1»").arg(QFileInfo(picture_).fileName()),
-        QFileInfo(picture_).path(), pictureFilter());
+        QFileInfo(picture_).path(), pictureFilter(), nullptr, QFileDialog::DontUseNativeDialog);
     if (page.isEmpty())
         return;
     state_->setText(tr("Preparando el dibujo…"));
