@@ -4,7 +4,9 @@
 
 #include "checker/wording.h"
 #include "rules/content.h"
+#include "rules/left_behind.h"
 
+#include <QDateTime>
 #include <QHash>
 
 namespace tamiro::checker {
@@ -54,6 +56,24 @@ QString notAFile(const FileSystem::Entry& entry) {
         return u"es un archivo oculto (su nombre empieza por un punto) y Tamiro no lo ve. "
                u"Quítele el punto del principio."_s;
     return {};
+}
+
+// What the teachers' tools leave: the desktop's trash at the top of a mount
+// is no content, and a change's temporary file is worth a word only once the
+// change has clearly stopped.
+bool leftByTools(FindingCollector& findings, const QString& folder,
+                 const FileSystem::Entry& entry) {
+    if (entry.kind == Kind::Folder && isTrashFolder(entry.name))
+        return true;
+    if (entry.kind != Kind::File || !isTemporaryFile(entry.name))
+        return false;
+    const QString path = folder + u'/' + entry.name;
+    if (abandoned(findings.files(), path, QDateTime::currentSecsSinceEpoch()))
+        findings.add(Severity::Warning, findings.relative(path),
+                     u"no se verá nunca: es lo que dejó a medias un cambio de los dibujos que no "
+                     u"terminó (quizá se apagó el ordenador mientras se añadía o se ordenaba un "
+                     u"dibujo). Bórrelo, y si falta algún dibujo, vuelva a añadirlo."_s);
+    return true;
 }
 
 // Why an ordinary file of a numbered series is never seen. `same` are the
@@ -109,7 +129,7 @@ void neverSeen(FindingCollector& findings, const QString& composed, const QStrin
         twins[nameKey(entry.name)] << entry.name;
     for (const auto& entry : entries) {
         const QString file = findings.relative(folder + u'/' + entry.name);
-        if (findings.accounted(file))
+        if (findings.accounted(file) || leftByTools(findings, folder, entry))
             continue;
         const NumberedName name(entry.name);
         QString why = notAFile(entry);
@@ -152,7 +172,7 @@ void neverSeenInDrawingFolder(FindingCollector& findings, Drawings& drawings, in
     const QString onDisk = findings.onDisk(folder);
     for (const auto& entry : findings.files().list(onDisk)) {
         const QString path = onDisk + u'/' + entry.name;
-        if (path == usedColoured || path == usedUncoloured)
+        if (path == usedColoured || path == usedUncoloured || leftByTools(findings, onDisk, entry))
             continue;
         const QString key = nameKey(entry.name);
         const bool colouredTwin = key == nameKey(u"si coloreado"_s);
@@ -180,6 +200,8 @@ void otherDrawingFolders(FindingCollector& findings) {
     for (const auto& entry : findings.files().list(folder)) {
         const NumberedName name(entry.name);
         const QString path = folder + u'/' + entry.name;
+        if (leftByTools(findings, folder, entry))
+            continue;
         if (entry.kind == Kind::Folder && name.canonical && name.number >= 1 && name.number <= 10 &&
             findings.onDisk(drawingFolderPath(app, static_cast<int>(name.number))) == path)
             continue;

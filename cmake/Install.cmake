@@ -44,5 +44,6 @@ install(FILES ${packaging}/org.tamiro.Tamiro.svg DESTINATION share/icons/hicolor
 # the default ones.
 foreach(pages share/man/es/man1 share/man/man1)
   install(FILES ${PROJECT_SOURCE_DIR}/docs/man/tamiro.1 ${PROJECT_SOURCE_DIR}/docs/man/tamiro-revisar.1
+                ${PROJECT_SOURCE_DIR}/docs/man/tamiro-dibujo.1
           DESTINATION ${pages})
 endforeach()

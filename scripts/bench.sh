@@ -3,10 +3,11 @@
 # and runs them without a display, on a 1920 x 1080 screen, printing the
 # figures: start-up, navigation steps, brush moves with their repaint, the
 # tiled background (and what a button press or an animation frame repaints),
-# the back search over 1,000 to 30,000 drawings, the directory query, and
-# resident memory over 10,000 navigation steps. Generated folders are kept in
-# /tmp/tamiro-bench. Extra arguments go to the benchmark program (for example
-# --benchmark_filter=BackSearch).
+# the back search over 1,000 to 30,000 drawings, the directory query,
+# resident memory over 10,000 navigation steps, and the teacher's changes
+# (adding, moving and removing a drawing in folders of up to 10,000).
+# Generated folders are kept in /tmp/tamiro-bench. Extra arguments go to the
+# benchmark program (for example --benchmark_filter=BackSearch).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh

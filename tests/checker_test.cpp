@@ -7,6 +7,7 @@
 #include "platform/system/qt_picture_loader.h"
 #include "support/content_tree.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QListWidget>
 #include <functional>
@@ -80,6 +81,14 @@ std::vector<Damage> damages() {
         {gif("dibujos/1/Si Coloreado/3.gif", 40, 30), warns, "dibujos/1/Si Coloreado/3.gif",
          "confunde con «si coloreado»"},
         {gif(ones + ".3.gif", 40, 30), warns, ones + ".3.gif", "archivo oculto"},
+        {[](ContentTree& tree) {
+             tree.text("dibujos/9/no coloreado/.tamiro-a1", "GIF89a");
+             QFile file(tree.path("dibujos/9/no coloreado/.tamiro-a1"));
+             file.open(QIODevice::ReadWrite);
+             file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                              QFileDevice::FileModificationTime);
+         },
+         warns, "dibujos/9/no coloreado/.tamiro-a1", "un cambio de los dibujos que no terminó"},
         {linked(ones + "3.gif", "."), warns, ones + "3.gif", "es una carpeta"},
         {linked(ones + "4.gif", "nada"), warns, ones + "4.gif", "ya no existe"},
         {gif(ones + "32768.gif", 40, 30), warns, ones + "32768.gif", "hasta el dibujo 32767"},
@@ -137,6 +146,20 @@ TEST(ContentReview, EachDamageIsToldAtTheFileToMend) {
         EXPECT_EQ(row.severity, found->severity) << qPrintable(severityWord(found->severity));
         EXPECT_EQ(row.severity != Severity::Fails, review.passes()) << qPrintable(review.summary());
     }
+}
+
+// The trash a desktop makes at the top of a mount, and the temporary file of
+// a change under way, are no content to mend.
+TEST(ContentReview, WhatTheTeachersToolsLeaveIsNoContent) {
+    ContentTree tree;
+    fineTree(tree);
+    for (const char* folder :
+         {"dibujos/.Trash-1000/files", "dibujos/3/.Trash/1000", "dibujos/4/si coloreado/.Trash-0"})
+        tree.folderNamed(folder);
+    tree.text("dibujos/2/si coloreado/.tamiro-0z9y8x", "GIF89a");
+    for (const Finding& finding : reviewOf(tree.folder()).findings)
+        EXPECT_FALSE(finding.file.contains(".Trash") || finding.file.contains(".tamiro"))
+            << finding.line().toStdString();
 }
 
 // Every damage in one tree, its report as tamiro-revisar prints it compared

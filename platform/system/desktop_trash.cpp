@@ -65,7 +65,7 @@ int ownFolder(const QString& folder) {
 }
 
 QString homeData() {
-    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (data.startsWith(u'/'))
         return data;
     return qEnvironmentVariable("HOME", QDir::homePath()) + QStringLiteral("/.local/share");

@@ -60,7 +60,10 @@ int writeAll(int descriptor, const QByteArray& bytes) {
     return 0;
 }
 
-// A rename's new name reaches the disk with the folder.
+// A new name reaches the disk with its folder. Only the renames that put
+// new files in place wait for it: swaps and replacements within a folder
+// need no more than the order the file system's journal keeps, and waiting
+// for each would make a long move take seconds.
 void syncFolder(const QString& folder) {
     const int descriptor =
         ::open(encodePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -146,7 +149,7 @@ QString PosixContentWriter::writeTemporary(const QString& folder, const QByteArr
         fail(errno, folder);
     const mode_t mode = 0644 | (info.st_mode & S_IWGRP);
     for (int attempt = 0;; ++attempt) {
-        const QString path = folder + u'/' + temporaryName();
+        QString path = folder + u'/' + temporaryName();
         const QByteArray encoded = encodePath(path);
         const int descriptor =
             ::open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
@@ -177,7 +180,7 @@ QString PosixContentWriter::copyTemporary(const QString& file) {
     const QString folder = folderOf(file);
     const QByteArray source = encodePath(file);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = folder + u'/' + temporaryName();
+        QString path = folder + u'/' + temporaryName();
         if (::link(source.constData(), encodePath(path).constData()) == 0)
             return path;
         if (errno == EEXIST)
@@ -203,7 +206,6 @@ void PosixContentWriter::rename(const QString& from, const QString& to) {
 void PosixContentWriter::replace(const QString& from, const QString& to) {
     if (::rename(encodePath(from).constData(), encodePath(to).constData()) != 0)
         fail(errno, folderOf(to));
-    syncFolder(folderOf(to));
 }
 
 bool PosixContentWriter::exchange(const QString& a, const QString& b) {
@@ -213,7 +215,6 @@ bool PosixContentWriter::exchange(const QString& a, const QString& b) {
             return false;
         fail(errno, folderOf(b));
     }
-    syncFolder(folderOf(b));
     return true;
 }
 
