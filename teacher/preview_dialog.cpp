@@ -48,16 +48,19 @@ QString pictureFilter() {
 
 namespace {
 
-// A picture at its own size, with a caption above it.
+// A picture at its own size, with a caption above it, in the middle of the
+// height it is given.
 QLabel* pictureColumn(QBoxLayout* row, const QString& caption) {
     auto* column = new QVBoxLayout;
+    column->addStretch(1);
     auto* title = new QLabel(caption);
     title->setWordWrap(true);
     column->addWidget(title);
     auto* picture = new QLabel;
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setAccessibleName(caption);
-    column->addWidget(picture, 1);
+    column->addWidget(picture);
+    column->addStretch(1);
     row->addLayout(column);
     return picture;
 }
