@@ -6,7 +6,7 @@
 // for the folder at the foot, asked again after every change. New drawings
 // come from the file chooser or from files dropped on the window; thumbnails
 // dragged to another place move their drawing; "Quitar" sends one to the
-// trash.
+// trash. Its changes are in window_changes.cpp.
 
 #include "checker/revision.h"
 #include "teacher/folder_contents.h"
