@@ -13,9 +13,11 @@
 //   hides), so every number stays present. Between the two variants' swaps
 //   a step that lands on one of the two numbers may show one drawing's
 //   colours under the other's lines, until the next step. Where the file
-//   system cannot swap in one step, a number is missing for the moment
-//   between two renames: a step landing there wraps to drawing 1 (or, if
-//   it had already found the drawing, says it cannot show it).
+//   system cannot swap in one step (a network share), a number is missing
+//   for the moment between two renames: a step looking then finds the
+//   series shorter (the next button wraps to drawing 1, the previous one
+//   stops at the drawing before), or, having just found the drawing, says
+//   it cannot show it.
 // - remove: the drawing is first moved to the end, as above; then its
 //   coloured file goes to the trash (the series ends one earlier), then its
 //   lines.

@@ -88,8 +88,9 @@ QString mountTop(QString folder, const Mount& mount) {
 }
 
 struct TrashPlace {
-    QString folder; // holds files/ and info/
-    QString top;    // the names in its records are relative to it; empty: absolute
+    QString folder;      // holds files/ and info/
+    QString top;         // the names in its records are relative to it; empty: absolute
+    bool copies = false; // on another mount: files are copied there, then removed
 };
 
 TrashPlace trashFor(const QString& folder) {
@@ -114,6 +115,11 @@ TrashPlace trashFor(const QString& folder) {
     const QString own = (top == u"/" ? QString() : top) + QStringLiteral("/.Trash-") + uid;
     if (ownFolder(own) == 0)
         return {own, top};
+    // No trash can be had on that mount (the system's own disk, with the
+    // homes on another): the home trash takes a copy.
+    QDir().mkpath(data);
+    if (ownFolder(data + QStringLiteral("/Trash")) == 0)
+        return {data + QStringLiteral("/Trash"), {}, true};
     throw PlatformError(tr("no puedo llevar los archivos a la papelera: en este disco, la "
                            "papelera tiene que estar en «%1», donde usted no puede escribir. Un "
                            "administrador puede hacer allí una papelera para todos "
@@ -128,8 +134,9 @@ QByteArray recordPath(const QString& original, const QString& top) {
     return encodePath(path).toPercentEncoding("/");
 }
 
-int writeRecord(const QString& info, const QByteArray& text) {
-    const int descriptor = ::open(encodePath(info).constData(),
+// Writes a new file whole, synced: 0, or the system's error number.
+int writeNew(const QString& path, const QByteArray& text) {
+    const int descriptor = ::open(encodePath(path).constData(),
                                   O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (descriptor < 0)
         return errno;
@@ -146,7 +153,23 @@ int writeRecord(const QString& info, const QByteArray& text) {
         error = errno;
     ::close(descriptor);
     if (error)
-        ::unlink(encodePath(info).constData());
+        ::unlink(encodePath(path).constData());
+    return error;
+}
+
+// A file moved to another mount: copied whole, then removed where it was.
+int copyAcross(const QString& from, const QString& to) {
+    QByteArray bytes;
+    try {
+        bytes = readContentFile(from, PosixContentWriter::kMaxCopyBytes);
+    } catch (const PlatformError&) {
+        return EIO;
+    }
+    int error = writeNew(to, bytes);
+    if (!error && ::unlink(encodePath(from).constData()) != 0) {
+        error = errno;
+        ::unlink(encodePath(to).constData());
+    }
     return error;
 }
 
@@ -175,13 +198,14 @@ Trashed moveToTrash(const QString& file) {
             i == 1 ? name : QStringLiteral("%1 (%2)%3").arg(stem).arg(i).arg(extension);
         const QString info =
             trash.folder + QStringLiteral("/info/") + chosen + QStringLiteral(".trashinfo");
-        const int written = writeRecord(info, record);
+        const int written = writeNew(info, record);
         if (written == EEXIST)
             continue;
         if (written)
             throw writeFailure(written, trash.folder);
         const QString target = trash.folder + QStringLiteral("/files/") + chosen;
-        const int moved = renameWithoutReplacing(file, target);
+        const int moved =
+            trash.copies ? copyAcross(file, target) : renameWithoutReplacing(file, target);
         if (moved == 0)
             return {file, target, info};
         ::unlink(encodePath(info).constData());
@@ -193,7 +217,10 @@ Trashed moveToTrash(const QString& file) {
 
 void restoreFromTrash(const Trashed& trashed) noexcept {
     try {
-        if (renameWithoutReplacing(trashed.file, trashed.original) == 0)
+        int back = renameWithoutReplacing(trashed.file, trashed.original);
+        if (back == EXDEV)
+            back = copyAcross(trashed.file, trashed.original);
+        if (back == 0)
             ::unlink(encodePath(trashed.info).constData());
     } catch (...) {
         // Left in the trash, where the teacher can still find it.

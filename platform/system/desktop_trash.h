@@ -4,7 +4,9 @@
 // a file on the home folder's mount goes to the home trash; a file on
 // another mount goes to the trash at the top of that mount (".Trash/UID"
 // where the administrator made a shared one, else ".Trash-UID"), so that it
-// is always renamed, never copied. File managers list it and put it back.
+// is renamed, not copied. Where that mount has no trash the user may make
+// (the system's own disk, with the homes on another), the home trash takes a
+// copy and the file goes. File managers list it and put it back.
 
 #include <QString>
 

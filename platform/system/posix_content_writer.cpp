@@ -128,9 +128,15 @@ bool PosixContentWriter::makeFolder(const QString& folder) {
     if (::stat(encodePath(parent).constData(), &above) != 0)
         fail(errno, parent);
     if (::mkdir(path.constData(), 0777) != 0) {
-        if (errno == EEXIST)
-            return makeFolder(folder); // made by someone else just now
-        fail(errno, parent);
+        // Made by someone else just now, or a link that leads nowhere.
+        const int error = errno;
+        if (error == EEXIST && ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+            return false;
+        if (error == EEXIST)
+            throw PlatformError(tr("«%1» no lleva a ninguna carpeta: compruebe adónde lleva y "
+                                   "vuelva a intentarlo")
+                                    .arg(folder));
+        fail(error, parent);
     }
     // In a folder the teachers share, what they make is theirs too, and what
     // goes in later belongs to the folder's group.
