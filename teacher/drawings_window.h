@@ -67,6 +67,8 @@ private:
     void moveDrawing(std::int16_t from, std::int16_t to);
     void moveSelected(int step);
     void removeSelected();
+    // Says what is being changed, and what a child may meet meanwhile.
+    void working(const QString& what);
     void done(const QString& what);
     void failed(const QString& title, const QString& description);
 

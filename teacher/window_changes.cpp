@@ -83,15 +83,7 @@ void DrawingsWindow::moveDrawing(std::int16_t from, std::int16_t to) {
     if (!readOnly_.isEmpty() || from == to)
         return;
     const int f = folder();
-    // The change takes a moment per drawing between the two places.
-    action_->setText(tr("Moviendo el dibujo %1 al puesto %2… Si un niño pasa de dibujo en esta "
-                        "carpeta justo ahora, puede ver un momento los colores de un dibujo con "
-                        "las líneas de otro, hasta que pase al siguiente.")
-                         .arg(from)
-                         .arg(to));
-    action_->show();
-    action_->repaint();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    working(tr("Moviendo el dibujo %1 al puesto %2…").arg(from).arg(to));
     try {
         DrawingChanges(*files_, *writer_).move(f, from, to);
         QApplication::restoreOverrideCursor();
@@ -133,7 +125,7 @@ void DrawingsWindow::removeSelected() {
     ask.exec();
     if (ask.clickedButton() != yes)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    working(tr("Quitando el dibujo %1…").arg(n)); // it goes to the end first
     try {
         DrawingChanges(*files_, *writer_).remove(f, n);
         QApplication::restoreOverrideCursor();
@@ -145,6 +137,20 @@ void DrawingsWindow::removeSelected() {
         review();
         failed(tr("No se ha quitado el dibujo"), error.description());
     }
+}
+
+void DrawingsWindow::working(const QString& what) {
+    // A move takes a moment per drawing between the two places, and a child
+    // stepping through the folder meanwhile may meet one of them half-way.
+    action_->setText(what + u' ' +
+                     tr("Si un niño pasa de dibujo en esta carpeta justo ahora, puede ver un "
+                        "momento los colores de un dibujo con las líneas de otro (en una carpeta "
+                        "compartida de la red, volver al dibujo 1 o un aviso de que no se puede "
+                        "mostrar); al pasar al siguiente, todo vuelve a estar bien."));
+    action_->setStyleSheet(QString());
+    action_->show();
+    action_->repaint();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void DrawingsWindow::done(const QString& what) {
