@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <utility>
 
 class QLabel;
 class QListWidget;
@@ -79,8 +80,7 @@ private:
     std::unique_ptr<ContentWriter> writer_;
     Review review_;
     FolderContents contents_;
-    QStringList waiting_; // pictures whose preview comes next
-    int waitingFolder_ = 1;
+    QList<std::pair<QString, int>> waiting_; // pictures whose preview comes next, and their folder
     int previewed_ = 0; // of the pictures queued since the queue was last empty
     QString lastAction_;
 

@@ -49,8 +49,8 @@ void DrawingsWindow::addPictures(const QStringList& files, int f) {
     const bool idle = waiting_.isEmpty();
     if (idle)
         previewed_ = 0;
-    waiting_ << files;
-    waitingFolder_ = f;
+    for (const QString& file : files)
+        waiting_.append({file, f});
     if (idle)
         previewNext();
 }
@@ -58,7 +58,8 @@ void DrawingsWindow::addPictures(const QStringList& files, int f) {
 void DrawingsWindow::previewNext() {
     if (waiting_.isEmpty())
         return;
-    auto* preview = new PreviewDialog(waiting_.first(), waitingFolder_, placing(), this);
+    auto* preview =
+        new PreviewDialog(waiting_.first().first, waiting_.first().second, placing(), this);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     ++previewed_;
     if (waiting_.size() > 1 || previewed_ > 1) // "Añadir «gato.png» (2 de 3)"
