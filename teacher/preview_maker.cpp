@@ -33,6 +33,7 @@ void PreviewMaker::load(const QString& picture, const QString& page) {
     if (picture != loadedPicture_)
         source_.reset();
     page_.reset();
+    madeWith_.reset();
     start();
 }
 
@@ -101,10 +102,11 @@ void PreviewMaker::finished() {
         loadedPicture_ = pictureFile_;
         detected_ = result.detected;
     }
-    if (result.page)
+    // A page dropped or changed while the job ran is not taken back.
+    if (result.page && result.pageFile == pageFile_)
         page_ = result.page;
     if (!result.error.isEmpty()) {
-        if (result.failedOnPage) // the picture stays; the page goes
+        if (result.failedOnPage && result.pageFile == pageFile_) // the picture stays
             pageFile_.clear();
         pending_ = false;
         emit failed(result.error);
@@ -113,7 +115,9 @@ void PreviewMaker::finished() {
         return;
     }
     drawing_ = std::move(result.drawing);
-    madeWith_ = effective(result.settings);
+    // Made with a page since dropped or changed, it is shown but never saved.
+    madeWith_ =
+        result.pageFile == pageFile_ ? std::optional(effective(result.settings)) : std::nullopt;
     if (result.source)
         emit loaded();
     if (pending_) {

@@ -50,6 +50,7 @@ private:
         maker::Kind detected = maker::Kind::Automatic;
         maker::Drawing drawing;
         maker::Settings settings;
+        QString pageFile; // the page the job was given
         QString error;
         bool failedOnPage = false;
     };
