@@ -6,6 +6,7 @@
 #include "platform/formats/animation_file.h"
 #include "platform/formats/picture_file.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -145,14 +146,20 @@ QString folderSummary(const Review& review, int f) {
             fails += finding.severity == Finding::Severity::Fails;
             warnings += finding.severity == Finding::Severity::Warning;
         }
+    // New sentences of the checker's go through the translation system.
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("tamiro::checker", text);
+    };
     if (fails == 0 && warnings == 0)
-        return u"Todo en orden en la carpeta %1: nada fallará."_s.arg(f);
+        return tr("Todo en orden en la carpeta %1: nada fallará.").arg(f);
     if (fails == 0)
-        return u"Nada fallará en la carpeta %1, con %2 que conviene mirar."_s.arg(f).arg(
-            count(warnings, "aviso", "avisos"));
-    return u"En la carpeta %1, %2%3."_s.arg(f).arg(
-        count(fails, "cosa fallará", "cosas fallarán"),
-        warnings == 0 ? QString() : u" y "_s + count(warnings, "aviso", "avisos"));
+        return tr("Nada fallará en la carpeta %1, con %2 que conviene mirar.")
+            .arg(f)
+            .arg(count(warnings, "aviso", "avisos"));
+    return tr("En la carpeta %1, %2%3.")
+        .arg(f)
+        .arg(count(fails, "cosa fallará", "cosas fallarán"),
+             warnings == 0 ? QString() : u" y "_s + count(warnings, "aviso", "avisos"));
 }
 
 QString severityWord(Finding::Severity severity) {
