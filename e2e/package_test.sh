@@ -28,7 +28,8 @@ cp "$next"/usr/share/tamiro/muestra/animados/{2,1}.gif
 dpkg-deb -b --root-owner-group "$next" "$work/next.deb" >/dev/null
 
 with_x() {  # this machine's X in $r
-  mkdir -p /tmp/.X11-unix "$r/tmp/.X11-unix" && chmod 1777 /tmp/.X11-unix && mount --bind /tmp/.X11-unix "$r/tmp/.X11-unix"
+  mkdir -p /tmp/.X11-unix "$r/tmp/.X11-unix" && chmod 1777 /tmp/.X11-unix &&
+    mount --bind /tmp/.X11-unix "$r/tmp/.X11-unix"
 }
 fresh_root bookworm "$work/root" && cp "$deb" "$r/tmp/tamiro.deb" && cp "$work/next.deb" "$r/tmp/" && with_x
 logged "${apt[@]}" update
@@ -43,9 +44,9 @@ in_root useradd -m alumno && in_root useradd -m maria && in_root adduser --quiet
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 & pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$work/display")
-pupil_of_root() {  # the pupil of $r; a plain command, so that $! is the program's own process. No printer answers.
+pupil_of_root() {  # the pupil of $r: a plain command, so that $! is the program's own process
   pupil=(chroot --userspec="$(in_root id -u alumno):$(in_root id -g alumno)" "$r" env -i PATH=/usr/bin:/bin
-         HOME=/home/alumno LANG=C.UTF-8 DISPLAY="$DISPLAY" CUPS_SERVER=/nonexistent)
+         HOME=/home/alumno LANG=C.UTF-8 DISPLAY="$DISPLAY" CUPS_SERVER=/nonexistent)  # no printer answers
 }
 pupil_of_root
 soon() { for _ in $(seq 100); do "$@" && return; sleep 0.1; done; false; }
@@ -77,7 +78,9 @@ sees_drawing_1() {  # sees_drawing_1 STEP: the pupil's program (pid) starts and 
   soon windows $pid 1 && click 336 724 && soon shown '#ff00ff' ||  # the next drawing: 1 of folder 1
     fail "$1: the teacher's drawing 1 of folder 1 is not shown"
 }
-checks() { "${pupil[@]}" tamiro-revisar --texto >"$work/revisar.txt" || { cat "$work/revisar.txt"; fail "$1: tamiro-revisar"; }; }
+checks() {  # checks STEP: the pupil's tamiro-revisar --texto runs
+  "${pupil[@]}" tamiro-revisar --texto >"$work/revisar.txt" || { cat "$work/revisar.txt"; fail "$1: tamiro-revisar"; }
+}
 as_left() {  # as_left STEP: the content and the switch as they were left, and the pupil sees them
   unchanged "$1"
   sees_drawing_1 "$1"
