@@ -7,6 +7,8 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev clang-format clang-tidy libxcb1-dev zlib1g-dev
+  # the catalogues of the program's texts: Qt's LinguistTools (lupdate, lrelease)
+  qt6-tools-dev qt6-l10n-tools
   # the drawing maker: Qt's SVG module, the palette quantiser, the GIF writer,
   # and Qt's WebP reader
   qt6-svg-dev libimagequant-dev libgif-dev qt6-image-formats-plugins
