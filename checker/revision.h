@@ -60,6 +60,13 @@ Review reviewContent(FileSystem& files, PictureLoader& pictures);
 // line break.
 QString reportText(const Review& review, const QString& folder);
 
+// Whether a finding is about drawing folder f: the folder itself or a file in
+// it (the folder "dibujos" in any letter case, as the program finds it).
+bool aboutDrawingFolder(const Finding& finding, int f);
+// What the review says of drawing folder f alone, in the words of summary():
+// what fails there, and what is worth a look.
+QString folderSummary(const Review& review, int f);
+
 // The word that heads a finding of this severity ("Falla", "Aviso" or empty).
 QString severityWord(Finding::Severity severity);
 

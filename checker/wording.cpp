@@ -177,6 +177,36 @@ QString Review::summary() const {
         .arg(Text::tr("%n cosa(s) fallará(n)", nullptr, fails), warned, shown);
 }
 
+bool aboutDrawingFolder(const Finding& finding, int f) {
+    const QStringList parts = finding.file.split(u'/');
+    return parts.size() >= 2 && parts[0].compare(u"dibujos"_s, Qt::CaseInsensitive) == 0 &&
+           parts[1] == QString::number(f);
+}
+
+QString folderSummary(const Review& review, int f) {
+    using checker::count;
+    int fails = 0, warnings = 0;
+    for (const Finding& finding : review.findings)
+        if (aboutDrawingFolder(finding, f)) {
+            fails += finding.severity == Finding::Severity::Fails;
+            warnings += finding.severity == Finding::Severity::Warning;
+        }
+    // New sentences of the checker's go through the translation system.
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("tamiro::checker", text);
+    };
+    if (fails == 0 && warnings == 0)
+        return tr("Todo en orden en la carpeta %1: nada fallará.").arg(f);
+    if (fails == 0)
+        return tr("Nada fallará en la carpeta %1, con %2 que conviene mirar.")
+            .arg(f)
+            .arg(count(warnings, "aviso", "avisos"));
+    return tr("En la carpeta %1, %2%3.")
+        .arg(f)
+        .arg(count(fails, "cosa fallará", "cosas fallarán"),
+             warnings == 0 ? QString() : u" y "_s + count(warnings, "aviso", "avisos"));
+}
+
 QString severityWord(Finding::Severity severity) {
     switch (severity) {
     case Finding::Severity::Warning:

@@ -35,6 +35,7 @@ install(CODE "
 
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 install(FILES ${packaging}/org.tamiro.Tamiro.desktop ${packaging}/org.tamiro.Tamiro.Revisar.desktop
+              ${packaging}/org.tamiro.Tamiro.Dibujos.desktop
         DESTINATION share/applications)
 install(FILES ${packaging}/org.tamiro.Tamiro.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${packaging}/org.tamiro.Tamiro.png DESTINATION share/icons/hicolor/32x32/apps)

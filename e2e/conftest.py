@@ -16,13 +16,14 @@ import pytest
 from PIL import Image, ImageChops, ImageGrab
 
 CONTENT = {"dibujos", "animados", "medida", "punteros", "fondo.gif", "sonido1.wav",
-           "sonido2.wav", "impresora.txt", "tamiro", "tamiro-revisar"}
+           "sonido2.wav", "impresora.txt", "tamiro", "tamiro-revisar", "tamiro-dibujo"}
 TINT2 = "panel_position = top center horizontal\npanel_size = 100% 30\npanel_items = T\n"
 WESTON = "[core]\nidle-time=0\n[shell]\nlocking=false\npanel-color=0xffff00ff\n"  # magenta
 
 
 def pytest_addoption(parser):
     parser.addoption("--program", default="build/tamiro")
+    parser.addoption("--drag-source", default="build/e2e/tamiro_drag_source")
 
 
 def pixels(twips):
@@ -203,13 +204,13 @@ def tamiro(tmp_path, pytestconfig):
     """Starts a Session on a copy of the content beside the program, changed by prepare(folder)."""
     source, started = os.path.dirname(os.path.realpath(pytestconfig.getoption("program"))), []
 
-    def start(size=(1024, 768), desktop=None, sound=False, prepare=None):
+    def start(size=(1024, 768), desktop=None, sound=False, prepare=None, kind=Session):
         folder = tmp_path / "app"
         shutil.copytree(source, folder, ignore=lambda at, names: set(names) - CONTENT
                         if at == source else ())
         if prepare:
             prepare(folder)
-        return Session(tmp_path / "home", folder, size, started, desktop, sound)
+        return kind(tmp_path / "home", folder, size, started, desktop, sound)
 
     yield start
     for session in started:

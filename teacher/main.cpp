@@ -4,12 +4,15 @@
 #include "platform/system/disk_file_system.h"
 #include "platform/system/languages.h"
 #include "teacher/add_drawings.h"
+#include "teacher/window_app.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    if (tamiro::teacher::wantsWindow(argc, argv))
+        return tamiro::teacher::runWindow(argc, argv);
     // The command draws only into pictures: it needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

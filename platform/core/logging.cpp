@@ -8,5 +8,6 @@ Q_LOGGING_CATEGORY(lcPictures, "tamiro.pictures", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSound, "tamiro.sound", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcPrinter, "tamiro.printer", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcChecker, "tamiro.checker", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcTeacher, "tamiro.teacher", QtWarningMsg)
 
 } // namespace tamiro

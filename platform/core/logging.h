@@ -16,5 +16,6 @@ Q_DECLARE_LOGGING_CATEGORY(lcPictures) // tamiro.pictures: pictures and animatio
 Q_DECLARE_LOGGING_CATEGORY(lcSound)    // tamiro.sound: sounds not played, and why
 Q_DECLARE_LOGGING_CATEGORY(lcPrinter)  // tamiro.printer: the printer used and its answer
 Q_DECLARE_LOGGING_CATEGORY(lcChecker)  // tamiro.checker: the folder reviewed, the verdict
+Q_DECLARE_LOGGING_CATEGORY(lcTeacher)  // tamiro.teacher: the drawings window, its changes and times
 
 } // namespace tamiro
