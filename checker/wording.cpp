@@ -184,27 +184,26 @@ bool aboutDrawingFolder(const Finding& finding, int f) {
 }
 
 QString folderSummary(const Review& review, int f) {
-    using checker::count;
     int fails = 0, warnings = 0;
     for (const Finding& finding : review.findings)
         if (aboutDrawingFolder(finding, f)) {
             fails += finding.severity == Finding::Severity::Fails;
             warnings += finding.severity == Finding::Severity::Warning;
         }
-    // New sentences of the checker's go through the translation system.
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("tamiro::checker", text);
-    };
+    const QString folder = QString::number(f), warned = Text::tr("%n aviso(s)", nullptr, warnings);
+    //: The teacher's window, under a folder's drawings: %1 is the folder.
     if (fails == 0 && warnings == 0)
-        return tr("Todo en orden en la carpeta %1: nada fallará.").arg(f);
+        return Text::tr("Todo en orden en la carpeta %1: nada fallará.").arg(folder);
     if (fails == 0)
-        return tr("Nada fallará en la carpeta %1, con %2 que conviene mirar.")
-            .arg(f)
-            .arg(count(warnings, "aviso", "avisos"));
-    return tr("En la carpeta %1, %2%3.")
-        .arg(f)
-        .arg(count(fails, "cosa fallará", "cosas fallarán"),
-             warnings == 0 ? QString() : u" y "_s + count(warnings, "aviso", "avisos"));
+        //: %1 is the folder, %2 how many warnings there are ("2 avisos").
+        return Text::tr("Nada fallará en la carpeta %1, con %2 que conviene mirar.")
+            .arg(folder, warned);
+    const QString failing = Text::tr("%n cosa(s) fallará(n)", nullptr, fails);
+    if (warnings == 0)
+        //: %1 is the folder, %2 how many things will fail ("2 cosas fallarán").
+        return Text::tr("En la carpeta %1, %2.").arg(folder, failing);
+    //: %1 is the folder, %2 how many things will fail, %3 how many warnings there are.
+    return Text::tr("En la carpeta %1, %2 y %3.").arg(folder, failing, warned);
 }
 
 QString severityWord(Finding::Severity severity) {

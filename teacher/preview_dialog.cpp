@@ -253,11 +253,13 @@ void PreviewDialog::showDrawing() {
     automatic_->setText(tr("Automático: %1").arg(kindName(maker_.detectedKind())));
     const maker::Drawing& drawing = maker_.drawing();
     showPictures();
-    state_->setText(tr("Tipo: %1. %2 × %3 píxeles, %4 zonas para colorear.")
-                        .arg(kindName(drawing.kind))
-                        .arg(drawing.coloured.width())
-                        .arg(drawing.coloured.height())
-                        .arg(drawing.regions));
+    //: %1 is the kind of drawing ("con contorno", "foto"...), %2 × %3 its size, %n how many
+    //: parts the child may colour.
+    state_->setText(
+        tr("Tipo: %1. %2 × %3 píxeles, %n zona(s) para colorear.", nullptr, drawing.regions)
+            .arg(kindName(drawing.kind))
+            .arg(drawing.coloured.width())
+            .arg(drawing.coloured.height()));
     warnings_->setText(drawing.warnings.join(u'\n'));
     warnings_->setVisible(!drawing.warnings.isEmpty());
     if (!numberProblem_->text().isEmpty())
