@@ -128,4 +128,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>tamiro::teacher::PreviewDialog</name>
+    <message numerus="yes">
+        <source>Tipo: %1. %2 × %3 píxeles, %n zona(s) para colorear.</source>
+        <extracomment>%1 is the kind of drawing (&quot;con contorno&quot;, &quot;foto&quot;...), %2 × %3 its size, %n how many parts the child may colour.</extracomment>
+        <translation>
+            <numerusform>Tipo: %1. %2 × %3 píxeles, %n zona para colorear.</numerusform>
+            <numerusform>Tipo: %1. %2 × %3 píxeles, %n zonas para colorear.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>
