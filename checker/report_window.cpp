@@ -89,7 +89,7 @@ ReportWindow::ReportWindow(const Review& review, const QString& folder) {
         //: prints them all.
         new QListWidgetItem(Text::tr("… y %n línea(s) más: la lista entera sale con «%1».", nullptr,
                                      int(review.findings.size() - kShownFindings))
-                                .arg(u"tamiro-revisar --texto"_s),
+                                .arg(u"tamiro-revisar --texto"_s), // untranslated: a command
                             list);
     layout->addWidget(list);
     list->setFocus();
@@ -100,7 +100,7 @@ ReportWindow::ReportWindow(const Review& review, const QString& folder) {
     bold.setBold(true);
     summary->setFont(bold);
     summary->setStyleSheet(
-        QStringLiteral("color: %1") // untranslated: a style sheet
+        QStringLiteral("color: %1")
             .arg(colourOf(review.passes() ? Finding::Severity::Note : Finding::Severity::Fails)
                      .name()));
     layout->addWidget(summary);

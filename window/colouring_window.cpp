@@ -78,7 +78,7 @@ ColouringWindow::ColouringWindow(Services services, QWidget* parent)
     endButton = new GraphicalButton(this);
     endButton->setPlaceTwips(8280, 5040, 975, 1155);
     endButton->setPicture(builtIn(pictures_, QStringLiteral("B5.bmp")));
-    QFont font(QStringLiteral("MS Sans Serif"), 12); // untranslated: a font family
+    QFont font(QStringLiteral("MS Sans Serif"), 12);
     font.setBold(true);
     endButton->setFont(font);
 

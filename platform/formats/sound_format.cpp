@@ -64,6 +64,7 @@ SoundFormat soundFormat(const QByteArray& wav) {
         return {Text::tr("su cabecera dice que mide %1 bytes").arg(riffSize)};
     qsizetype at = 12;
     quint32 size = 0;
+    // untranslated: the name of a part of the file
     if (QString problem = skipToChunk(wav, at, "fmt ", size); !problem.isEmpty())
         return {problem};
     const bool extensible = size == 40;

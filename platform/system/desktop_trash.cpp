@@ -186,7 +186,7 @@ Trashed moveToTrash(const QString& file) {
         if (const int error = ownFolder(trash.folder + QLatin1String(part)))
             throw writeFailure(error, trash.folder);
 
-    const QByteArray record =
+    const QByteArray record = // untranslated: the desktop's own record
         "[Trash Info]\nPath=" + recordPath(original, trash.top) + "\nDeletionDate=" +
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1() +
         '\n';
