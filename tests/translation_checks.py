@@ -3,7 +3,7 @@
 
   untranslated ROOT                      every text a person may read goes through Qt's translation
   current ROOT BUILD LUPDATE GENERATOR   the catalogues hold the sources' texts as they are now
-  finished ROOT LRELEASE                 the translators left no message to translate
+  finished ROOT LRELEASE                 the translators left nothing to translate
   pseudo CATALOGUE PLURALS OUT            a catalogue "x-test" with every text ⟦wrapped⟧
 """
 import re
@@ -129,6 +129,29 @@ def current(root, build, lupdate, generator):
     return finished(root, None, ["es"]) and ok
 
 
+# Each language's note beside LEEME.txt in the sample content (Valencian shares
+# the Catalan one).
+NOTES = {"ca": "LLEGIU.txt", "gl": "LEME.txt", "eu": "IRAKURRI.txt", "en": "README.txt"}
+
+
+def beside_the_catalogue(root, language):
+    """What else a translator writes: the desktop entries' and the AppStream
+    metadata's words, the manual pages and the teachers' note."""
+    missing = [f"{entry.name}: Comment[{language}]"
+               for entry in sorted((root / "packaging").glob("*.desktop"))
+               if f"Comment[{language}]=" not in entry.read_text()]
+    metainfo = (root / "packaging" / "org.tamiro.Tamiro.metainfo.xml").read_text()
+    missing += [f"metainfo: <{tag} xml:lang=\"{language}\">" for tag in ("summary", "p", "keyword")
+                if f'<{tag} xml:lang="{language}">' not in metainfo]
+    missing += [f"docs/man/{language}/{page.name}" for page in sorted((root / "docs/man").glob("*.1"))
+                if not (root / "docs/man" / language / page.name).exists()]
+    if not (root / "content" / NOTES[language]).exists():
+        missing.append(f"content/{NOTES[language]}")
+    for what in missing:
+        print(f"{language}: missing {what}")
+    return not missing
+
+
 def finished(root, lrelease, languages=None):
     """No message unfinished or empty; in Valencian an empty one is: as in Catalan."""
     ok = True
@@ -148,6 +171,8 @@ def finished(root, lrelease, languages=None):
         if left:
             print(f"{ts.name}: {left} messages unfinished or empty")
         ok = ok and not left
+        if language in NOTES and lrelease:
+            ok = beside_the_catalogue(root, language) and ok
     return ok
 
 
