@@ -66,7 +66,8 @@ mount --bind /tmp/.X11-unix "$r/tmp/.X11-unix"
 logged in_root "${apt[@]}" update
 logged in_root "${apt[@]}" install /tmp/tamiro.deb
 for path in share/man/es/man1/tamiro.1.gz share/metainfo/org.tamiro.Tamiro.metainfo.xml \
-    share/applications/org.tamiro.Tamiro.Revisar.desktop share/icons/hicolor/32x32/apps/org.tamiro.Tamiro.png; do
+    share/applications/org.tamiro.Tamiro.Revisar.desktop share/icons/hicolor/32x32/apps/org.tamiro.Tamiro.png \
+    share/tamiro/translations/tamiro_ca.qm share/tamiro/translations/tamiro_ca@valencia.qm; do
   [ -e "$r/usr/$path" ] || fail "the package lacks /usr/$path"
 done
 ! dpkg-deb -c "$deb" | grep -E '/src/|\.sh$' || fail "picture sources or scripts packaged"

@@ -103,8 +103,25 @@ def current(root, build, lupdate, generator):
     return finished(root, None, "es") and ok
 
 
+# Beside each catalogue (Valencian shares the Catalan ones): the teachers' note,
+# the manual pages, the desktop entries' and the metadata's words.
+NOTES = {"ca": "LLEGIU.txt", "gl": "LEME.txt", "eu": "IRAKURRI.txt", "en": "README.txt"}
+
+
+def beside(root, language):
+    wanted = [root / "content" / NOTES[language]] + [
+        root / "docs/man" / language / page.name for page in (root / "docs/man").glob("*.1")]
+    missing = [str(path.relative_to(root)) for path in wanted if not path.exists()] + [
+        f"{path.name}: {key}" for path in (root / "packaging").glob("*.[dx]*")
+        for key in ([f"Comment[{language}]="] if path.suffix == ".desktop" else
+                    [f'<{tag} xml:lang="{language}">' for tag in ("summary", "p", "keyword")])
+        if key not in path.read_text()]
+    return [f"{language}: missing {what}" for what in missing]
+
+
 def finished(root, lrelease, only=None):
-    """No message unfinished or empty; an empty Valencian one means: as in Catalan."""
+    """No message unfinished or empty (an empty Valencian one means: as in Catalan), and the
+    files beside the catalogue there."""
     ok = True
     for ts in sorted((root / "translations").glob(f"tamiro_{only or '*'}.ts")):
         if lrelease:
@@ -114,9 +131,10 @@ def finished(root, lrelease, only=None):
             texts = [form.text for form in translation.iter("numerusform")] or [translation.text]
             left += translation.get("type") == "unfinished" or (
                 translation.get("type") is None and ts.stem != "tamiro_ca@valencia" and not all(texts))
-        if left:
-            print(f"{ts.name}: {left} messages unfinished or empty")
-        ok = ok and not left
+        missing = beside(root, ts.stem[7:]) if lrelease and ts.stem[7:] in NOTES else []
+        for problem in missing + [f"{ts.name}: {left} messages unfinished or empty"] * bool(left):
+            print(problem)
+        ok = ok and not left and not missing
     return ok
 
 
