@@ -58,7 +58,7 @@ bool plainLocale(const QString& locale) {
 } // namespace
 
 QString translationsFolder(const QString& programFolder) {
-    const QString beside = programFolder + QStringLiteral("/translations");
+    QString beside = programFolder + QStringLiteral("/translations");
     if (QFileInfo(beside).isDir())
         return beside;
     return QDir::cleanPath(programFolder + QStringLiteral("/../../share/tamiro/translations"));
@@ -67,9 +67,11 @@ QString translationsFolder(const QString& programFolder) {
 LanguageChoice chooseLanguage(const std::function<QString(const char* name)>& environment,
                               const std::function<bool(const QString& catalogue)>& exists) {
     QString locale;
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
-        if (locale = environment(name); !locale.isEmpty())
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = environment(name);
+        if (!locale.isEmpty())
             break;
+    }
     if (plainLocale(locale))
         return {};
     QStringList wanted = environment("LANGUAGE").split(u':', Qt::SkipEmptyParts);
