@@ -10,9 +10,9 @@ cd "$(dirname "$0")/.."
 seconds=${1:-300}
 ./scripts/install-deps.sh
 
-# The fuzzer's compiler and runtime, installed here only.
+# The fuzzer's compiler and runtime (the release's default clang), installed here only.
 missing=()
-for package in clang libclang-rt-14-dev; do
+for package in clang libclang-rt-dev; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
 done
 if [ ${#missing[@]} -gt 0 ]; then

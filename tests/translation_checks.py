@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The checks of the programs' texts and of their catalogues:
   untranslated ROOT                      every text a person may read goes through the catalogue
-  current ROOT BUILD LUPDATE GENERATOR   the catalogues hold the sources' texts as they are now
+  current ROOT SOURCES LUPDATE           the catalogues hold the sources' texts as they are now
   finished ROOT LRELEASE                 the translators left no message to translate
   pseudo CATALOGUE PLURALS OUT           the pseudo-language x-test: every text ⟦wrapped⟧
 """
@@ -77,25 +77,20 @@ def messages(ts):
             if message.find("translation").get("type") not in {"obsolete", "vanished"}}
 
 
-def current(root, build, lupdate, generator):
-    """lupdate, with the build's own project and options, into a copy of each catalogue."""
-    ok, folder = True, root / "translations"
+def current(root, sources, lupdate):
+    """lupdate, over the build's list of sources with its options, into a copy of each catalogue."""
+    ok = True
     with tempfile.TemporaryDirectory() as temp:
-        for project, options in [("tamiro_translations", []), ("tamiro_plurals", ["-pluralonly"])]:
-            json = Path(temp) / f"{project}.json"
-            subprocess.run(["cmake", f"-DIN_FILE={build}/translations/.lupdate/{project}_project.cmake",
-                            f"-DOUT_FILE={json}", "-P", generator], check=True)
-            for ts in folder.glob("tamiro_*.ts"):
-                if (ts.name == "tamiro_es.ts") != bool(options):
-                    continue
-                copy = Path(temp) / ts.name
-                shutil.copy(ts, copy)
-                subprocess.run([lupdate, "-silent", "-project", json, "-ts", copy, "-source-language",
-                                "es", "-locations", "none"] + options, check=True, capture_output=True)
-                after, before = messages(copy), messages(ts)
-                for message in sorted(after ^ before, key=str):
-                    print(f"{ts.name}: {'missing' if message in after else 'gone'}: {message}")
-                ok = ok and after == before
+        for ts in (root / "translations").glob("tamiro_*.ts"):
+            copy = Path(temp) / ts.name
+            shutil.copy(ts, copy)
+            subprocess.run([lupdate, "-silent", "-source-language", "es", "-locations", "none",
+                            "-I", root, f"@{sources}", "-ts", copy] +
+                           ["-pluralonly"] * (ts.name == "tamiro_es.ts"), check=True, capture_output=True)
+            after, before = messages(copy), messages(ts)
+            for message in sorted(after ^ before, key=str):
+                print(f"{ts.name}: {'missing' if message in after else 'gone'}: {message}")
+            ok = ok and after == before
     if not ok:
         print("Bring the catalogues up to date: cmake --build build --target update_translations "
               "(and the Spanish plural forms in translations/tamiro_es.ts).")
