@@ -155,18 +155,17 @@ QString whyNeverSeen(const NumberedName& name, const QString& file, const QStrin
                         "Deje sólo uno.",
                         nullptr, int(same.size()))
             .arg(nameList(same), usedName);
+    if (!extensions.contains(name.extension) && name.canonical)
+        //: %1 the kinds of file read here (".gif y .jpg"), %2 the kind to save it as, %3
+        //: the name to save it with.
+        return Text::tr("no se verá nunca: Tamiro sólo lee aquí archivos %1. Guárdelo como %2 con "
+                        "el nombre «%3».")
+            .arg(kinds, extensions.first().toUpper(), name.stem + u'.' + extensions.first());
     if (!extensions.contains(name.extension))
-        return name.canonical
-                   //: %1 the kinds of file read here (".gif y .jpg"), %2 the kind to save it
-                   //: as, %3 the name to save it with.
-                   ? Text::tr("no se verá nunca: Tamiro sólo lee aquí archivos %1. Guárdelo como "
-                              "%2 con el nombre «%3».")
-                         .arg(kinds, extensions.first().toUpper(),
-                              name.stem + u'.' + extensions.first())
-                   //: %1 the kinds of file read here (".gif y .jpg").
-                   : Text::tr("no se verá nunca: Tamiro sólo lee aquí archivos %1 con un número "
-                              "por nombre. Si no es para Tamiro, muévalo a otro sitio.")
-                         .arg(kinds);
+        //: %1 the kinds of file read here (".gif y .jpg").
+        return Text::tr("no se verá nunca: Tamiro sólo lee aquí archivos %1 con un número por "
+                        "nombre. Si no es para Tamiro, muévalo a otro sitio.")
+            .arg(kinds);
     if (!name.isNumber)
         return Text::tr("no se verá nunca: el nombre tiene que ser un número (1, 2, 3…). "
                         "Cámbieselo por el número que le toque.");

@@ -116,6 +116,7 @@ void reviewAnimations(FindingCollector& findings) {
                               "animación GIF con el nombre «%1».")
                          .arg(u"1.gif"_s));
     else if (unplayable == 0)
+        //: The animations' line: how many the child meets.
         findings.add(
             Severity::Note, u"animados"_s,
             Text::tr("%n animación(es), una nueva en cada paso", nullptr, int(shown.size())));
@@ -145,21 +146,22 @@ void reviewBrushSizes(FindingCollector& findings, PictureLoader& pictures) {
             const QSize size = brush.size();
             // A brush no larger than the one before it is a step back for the child.
             if (!before.isNull() &&
-                qint64{size.width()} * size.height() <= qint64{before.width()} * before.height())
+                qint64{size.width()} * size.height() <= qint64{before.width()} * before.height()) {
                 //: %1 is the brush size's size, %2 the size of the one before.
-                findings.add(Severity::Warning, file,
-                             Text::tr("el pincel no crece: mide %1 y el anterior %2. Ordene los "
-                                      "pinceles de menor a mayor.")
-                                 .arg(sizeText(size), sizeText(before.size())),
-                             {before, brush});
+                const QString why = Text::tr("el pincel no crece: mide %1 y el anterior %2. Ordene "
+                                             "los pinceles de menor a mayor.")
+                                        .arg(sizeText(size), sizeText(before.size()));
+                findings.add(Severity::Warning, file, why, {before, brush});
+            }
             sizes << sizeText(size);
         });
+    if (sizes.isEmpty())
+        //: The brush sizes' line: how many there are.
+        return findings.add(Severity::Note, u"medida"_s,
+                            Text::tr("%n tamaño(s) de pincel", nullptr, 0));
     //: %1 lists the sizes ("16 × 16, 32 × 32").
-    findings.add(Severity::Note, u"medida"_s,
-                 sizes.isEmpty()
-                     ? Text::tr("%n tamaño(s) de pincel", nullptr, 0)
-                     : Text::tr("%n tamaño(s) de pincel: %1", nullptr, int(sizes.size()))
-                           .arg(sizes.join(u", "_s)));
+    const QString note = Text::tr("%n tamaño(s) de pincel: %1", nullptr, int(sizes.size()));
+    findings.add(Severity::Note, u"medida"_s, note.arg(sizes.join(u", "_s)));
 }
 
 void reviewPointers(FindingCollector& findings, PictureLoader& pictures) {
@@ -182,19 +184,18 @@ void reviewPointers(FindingCollector& findings, PictureLoader& pictures) {
             } catch (const PlatformError&) {
             }
             const bool icon = head == QByteArray("\0\0\1\0", 4);
-            if (!icon || pointer.size() != QSize(32, 32))
-                findings.add(Severity::Warning, file,
-                             icon ?
-                                  //: %1 is the icon's size.
-                                 Text::tr("no es un icono de 32 × 32 (es un icono de %1). "
-                                          "Guárdelo como icono (.ico) de 32 × 32.")
-                                     .arg(sizeText(pointer.size()))
-                                  //: %1 is the picture's size.
-                                  : Text::tr("no es un icono de 32 × 32 (es una imagen de %1). "
-                                             "Guárdelo como icono (.ico) de 32 × 32.")
-                                        .arg(sizeText(pointer.size())),
-                             {pointer});
+            if (icon && pointer.size() == QSize(32, 32))
+                return;
+            //: %1 is the icon's size.
+            const QString anIcon = Text::tr("no es un icono de 32 × 32 (es un icono de %1). "
+                                            "Guárdelo como icono (.ico) de 32 × 32.");
+            //: %1 is the picture's size.
+            const QString aPicture = Text::tr("no es un icono de 32 × 32 (es una imagen de %1). "
+                                              "Guárdelo como icono (.ico) de 32 × 32.");
+            findings.add(Severity::Warning, file,
+                         (icon ? anIcon : aPicture).arg(sizeText(pointer.size())), {pointer});
         });
+    //: The pointers' line: how many there are.
     findings.add(Severity::Note, u"punteros"_s, Text::tr("%n puntero(s)", nullptr, loaded));
 }
 

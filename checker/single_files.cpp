@@ -91,16 +91,15 @@ void reviewSounds(FindingCollector& findings) {
         const QString bits = QString::number(format.bits), rate = QString::number(format.rate);
         const QString seconds = QLocale().toString(format.seconds, 'f', 1);
         //: A sound that plays: %1 its bits, %2 its rate, %3 how long it lasts.
-        findings.add(
-            Severity::Note, findings.reached(app + name),
-            format.channels == 1
-                ? Text::tr("PCM de %1 bits, mono, %2 Hz, %3 s").arg(bits, rate, seconds)
-            : format.channels == 2
-                ? Text::tr("PCM de %1 bits, estéreo, %2 Hz, %3 s").arg(bits, rate, seconds)
-                //: A sound that plays: %1 its bits, %n its channels, %2 its rate, %3
-                //: how long it lasts.
-                : Text::tr("PCM de %1 bits, %n canal(es), %2 Hz, %3 s", nullptr, format.channels)
-                      .arg(bits, rate, seconds));
+        QString said = Text::tr("PCM de %1 bits, mono, %2 Hz, %3 s");
+        if (format.channels == 2)
+            //: A sound that plays: %1 its bits, %2 its rate, %3 how long it lasts.
+            said = Text::tr("PCM de %1 bits, estéreo, %2 Hz, %3 s");
+        else if (format.channels != 1)
+            //: A sound that plays: %1 its bits, %n its channels, %2 its rate, %3 how long it
+            //: lasts.
+            said = Text::tr("PCM de %1 bits, %n canal(es), %2 Hz, %3 s", nullptr, format.channels);
+        findings.add(Severity::Note, findings.reached(app + name), said.arg(bits, rate, seconds));
     }
 }
 
@@ -156,13 +155,13 @@ void reviewPrinting(FindingCollector& findings) {
         return warn(Text::tr("la impresión está desactivada: «%1» lleva tilde. Escriba %2 sin "
                              "tilde.")
                         .arg(shown, on));
-    findings.add(Severity::Note, name,
-                 line.isEmpty()
-                     ? Text::tr("la impresión está desactivada: la primera línea está vacía")
-                     //: %1 is the first line, %2 the word that turns printing on, as it stands.
-                     : Text::tr("la impresión está desactivada: la primera línea dice «%1» y sólo "
-                                "%2 la activa")
-                           .arg(shown, on));
+    if (line.isEmpty())
+        return findings.add(Severity::Note, name,
+                            Text::tr("la impresión está desactivada: la primera línea está vacía"));
+    //: %1 is the first line, %2 the word that turns printing on, as it stands.
+    const QString why = Text::tr("la impresión está desactivada: la primera línea dice «%1» y "
+                                 "sólo %2 la activa");
+    findings.add(Severity::Note, name, why.arg(shown, on));
 }
 
 } // namespace tamiro::checker

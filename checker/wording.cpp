@@ -163,7 +163,10 @@ QString Finding::line() const {
 QString Review::summary() const {
     //: How many drawings the child meets, in the summary's sentences.
     const QString shown = Text::tr("%n dibujo(s) en los diez botones", nullptr, drawings);
+    //: How many warnings, in the summary's sentences.
     const QString warned = Text::tr("%n aviso(s)", nullptr, warnings);
+    //: How many things will fail, in the summary's sentences.
+    const QString failing = Text::tr("%n cosa(s) fallará(n)", nullptr, fails);
     if (fails == 0 && warnings == 0)
         //: The report's last line. %1 is how many drawings the child meets.
         return Text::tr("Todo en orden: %1, y nada fallará.").arg(shown);
@@ -173,8 +176,7 @@ QString Review::summary() const {
         return Text::tr("Nada fallará: %1, con %2 que conviene mirar.").arg(shown, warned);
     //: The report's last line: %1 how many things will fail, %2 how many warnings there
     //: are, %3 how many drawings the child meets.
-    return Text::tr("%1 y %2; %3.")
-        .arg(Text::tr("%n cosa(s) fallará(n)", nullptr, fails), warned, shown);
+    return Text::tr("%1 y %2; %3.").arg(failing, warned, shown);
 }
 
 bool aboutDrawingFolder(const Finding& finding, int f) {

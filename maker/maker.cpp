@@ -78,16 +78,19 @@ Drawing finished(Kind kind, QImage coloured, const Mask& lines) {
             "un dibujo más sencillo.");
     const double black = double(lines.count()) / double(std::max<std::size_t>(lines.size(), 1));
     if (black > kMostBlack)
+        //: %1 % is how much of the uncoloured drawing is black.
         drawing.warnings << Text::tr(
                                 "El dibujo sin colorear tiene mucho negro (un %1 %). Pruebe con "
                                 "líneas más finas o con menos detalle.")
                                 .arg(int(black * 100));
     if (drawing.regions < kFewestRegions)
+        //: %1 is how many parts the child may colour.
         drawing.warnings << Text::tr(
                                 "El dibujo tiene pocas zonas cerradas que colorear (%1). Pruebe "
                                 "con más detalle o con otro tipo de dibujo.")
                                 .arg(drawing.regions);
     else if (drawing.regions > kMostRegions)
+        //: %1 is how many parts the child may colour.
         drawing.warnings << Text::tr("El dibujo tiene demasiadas zonas pequeñas que colorear (%1). "
                                      "Pruebe con menos detalle.")
                                 .arg(drawing.regions);

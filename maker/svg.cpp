@@ -83,6 +83,7 @@ qint64 drawnElements(std::vector<Node>& nodes, const QHash<QString, int>& ids,
 void checkSvg(const QByteArray& bytes, const QString& file) {
     if (bytes.size() > kMaxSvgBytes)
         throw PlatformError(
+            //: %1 is the file, %2 its size, %3 the largest read.
             Text::tr("el dibujo SVG «%1» es demasiado grande (%2 MB; el máximo es %3 MB)")
                 .arg(file)
                 .arg(bytes.size() / (qint64{1024} * 1024))

@@ -74,6 +74,7 @@ std::int16_t DrawingChanges::freeNumber(int f, const Folders& at) {
     const std::int16_t before = last(f);
     if (before == kLastNumber)
         throw PlatformError(
+            //: %1 is the folder, %2 the most drawings a folder holds.
             Text::tr("la carpeta %1 ya tiene %2 dibujos, los que caben: ponga el dibujo "
                      "en otra carpeta")
                 .arg(f)
@@ -85,6 +86,8 @@ std::int16_t DrawingChanges::freeNumber(int f, const Folders& at) {
         for (const QString& name : names)
             for (const QString& stray : found.value(nameKey(name)))
                 throw PlatformError(
+                    //: %1 is the new drawing's number, %2 the folder, %3 the file in the way,
+                    //: %4 the folder it is in.
                     Text::tr(
                         "el dibujo nuevo sería el %1 de la carpeta %2, pero ya hay un «%3» en "
                         "«%4» que no es de ningún dibujo que vea el niño (quizá quedó de una copia "
@@ -151,11 +154,12 @@ std::int16_t DrawingChanges::checkedCount(int f, std::initializer_list<std::int1
         if (n < 1 || n > count)
             throw PlatformError(
                 count == 0 ? Text::tr("la carpeta %1 no tiene dibujos que el niño vea").arg(f)
-                           : Text::tr("la carpeta %1 no tiene dibujo %2: el niño ve "
-                                      "los dibujos 1 a %3")
-                                 .arg(f)
-                                 .arg(n)
-                                 .arg(count));
+                           : //: %1 is the folder, %2 the drawing asked for, %3 its last drawing.
+                    Text::tr("la carpeta %1 no tiene dibujo %2: el niño ve "
+                             "los dibujos 1 a %3")
+                        .arg(f)
+                        .arg(n)
+                        .arg(count));
     return count;
 }
 

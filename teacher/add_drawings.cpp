@@ -92,6 +92,7 @@ std::optional<QString> parse(const QStringList& arguments, Options& options) {
         return Text::tr("falta al menos una IMAGEN");
     // A colouring page belongs to one coloured picture.
     if (options.page && options.pictures.size() > 1)
+        //: %1 is how many pictures were given. --pagina and IMAGEN are the command's words.
         return Text::tr("--pagina es la página para colorear de una sola IMAGEN, y hay %1")
             .arg(options.pictures.size());
     if (options.page && kindGiven && options.kind != maker::Kind::Page)
@@ -110,6 +111,7 @@ int addDrawings(const QStringList& arguments, const QString& installed, QTextStr
     }
     Options options;
     if (const auto wrong = parse(arguments, options)) {
+        //: %1 is what is wrong with the command line, from the messages above.
         err << Text::tr("tamiro-dibujo: %1.").arg(*wrong) << '\n' << Text::tr(kUsage) << Qt::flush;
         return 2;
     }
@@ -144,9 +146,11 @@ int addDrawings(const QStringList& arguments, const QString& installed, QTextStr
             out << relative(Variant::Coloured, n, pair.colouredExtension()) << ' '
                 << relative(Variant::Uncoloured, n, QStringLiteral(".gif")) << Qt::endl;
             for (const QString& warning : drawing.warnings)
+                //: %1 is the picture, %2 the drawing maker's warning about it.
                 err << Text::tr("Aviso sobre «%1»: %2").arg(picture, warning) << Qt::endl;
         } catch (const PlatformError& error) {
             refused = true;
+            //: %1 is the picture, %2 why it is not added.
             err << Text::tr("No añado «%1»: %2.").arg(picture, error.description()) << Qt::endl;
         }
     }

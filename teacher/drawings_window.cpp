@@ -274,17 +274,17 @@ void DrawingsWindow::showSelection() {
                                   ? QString()
                                   : QStringLiteral("color: %1").arg(severityColour(worst).name()));
     const QString number = QString::number(drawing->number);
-    //: The drawing chosen: %1 its number, %2 its files, %3 the checker's lines about it, one
-    //: under another.
     if (!drawing->findings.isEmpty())
-        selection_->setText(
+        //: The drawing chosen: %1 its number, %2 its files, %3 the checker's lines about it,
+        //: one under another.
+        return selection_->setText(
             tr("Dibujo %1 (%2): \n%3").arg(number, files, findingLines(drawing->findings)));
-    //: The drawing chosen: %1 its number, %2 its files, %3 what the child will see instead.
-    else if (!drawing->message.isEmpty())
-        selection_->setText(
+    if (!drawing->message.isEmpty())
+        //: The drawing chosen: %1 its number, %2 its files, %3 what the child will see instead.
+        return selection_->setText(
             tr("Dibujo %1 (%2): el niño verá «%3».").arg(number, files, drawing->message));
-    else
-        selection_->setText(tr("Dibujo %1 (%2): sin problemas.").arg(number, files));
+    //: The drawing chosen: %1 its number, %2 its files.
+    selection_->setText(tr("Dibujo %1 (%2): sin problemas.").arg(number, files));
 }
 
 } // namespace tamiro::teacher

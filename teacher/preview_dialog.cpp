@@ -213,6 +213,7 @@ void PreviewDialog::refreshNumber() {
     try {
         const std::int16_t number = placing_.nextNumber(folder());
         save_->setText(
+            //: %1 is the number the new drawing takes, %2 the folder.
             tr("&Guardar como dibujo n.º %1 de la carpeta %2").arg(number).arg(folder()));
         numberProblem_->clear();
         save_->setEnabled(maker_.isLoaded());
@@ -250,6 +251,7 @@ void PreviewDialog::showDrawing() {
                  "Elíjala y las líneas saldrán de ella."));
     if (!ready)
         return;
+    //: %1 is the kind of picture the maker sees ("con contorno", "foto"...).
     automatic_->setText(tr("Automático: %1").arg(kindName(maker_.detectedKind())));
     const maker::Drawing& drawing = maker_.drawing();
     showPictures();

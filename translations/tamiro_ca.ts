@@ -397,6 +397,7 @@ y dice, archivo por archivo, lo que verá el niño.
     </message>
     <message>
         <source>no se verá nunca: Tamiro sólo lee aquí archivos %1. Guárdelo como %2 con el nombre «%3».</source>
+        <extracomment>%1 the kinds of file read here (&quot;.gif y .jpg&quot;), %2 the kind to save it as, %3 the name to save it with.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -525,6 +526,7 @@ y dice, archivo por archivo, lo que verá el niño.
     </message>
     <message numerus="yes">
         <source>%n aviso(s)</source>
+        <extracomment>How many warnings, in the summary&apos;s sentences.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -547,6 +549,7 @@ y dice, archivo por archivo, lo que verá el niño.
     </message>
     <message numerus="yes">
         <source>%n cosa(s) fallará(n)</source>
+        <extracomment>How many things will fail, in the summary&apos;s sentences.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -607,6 +610,7 @@ y dice, archivo por archivo, lo que verá el niño.
     </message>
     <message numerus="yes">
         <source>%n animación(es), una nueva en cada paso</source>
+        <extracomment>The animations&apos; line: how many the child meets.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -627,11 +631,12 @@ y dice, archivo por archivo, lo que verá el niño.
     </message>
     <message>
         <source>el pincel no crece: mide %1 y el anterior %2. Ordene los pinceles de menor a mayor.</source>
+        <extracomment>%1 is the brush size&apos;s size, %2 the size of the one before.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n tamaño(s) de pincel</source>
-        <extracomment>%1 lists the sizes (&quot;16 × 16, 32 × 32&quot;).</extracomment>
+        <extracomment>The brush sizes&apos; line: how many there are.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -639,6 +644,7 @@ y dice, archivo por archivo, lo que verá el niño.
     </message>
     <message numerus="yes">
         <source>%n tamaño(s) de pincel: %1</source>
+        <extracomment>%1 lists the sizes (&quot;16 × 16, 32 × 32&quot;).</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -656,10 +662,12 @@ y dice, archivo por archivo, lo que verá el niño.
     </message>
     <message>
         <source>no es un icono de 32 × 32 (es una imagen de %1). Guárdelo como icono (.ico) de 32 × 32.</source>
+        <extracomment>%1 is the picture&apos;s size.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n puntero(s)</source>
+        <extracomment>The pointers&apos; line: how many there are.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -710,10 +718,12 @@ y dice, archivo por archivo, lo que verá el niño.
     </message>
     <message>
         <source>PCM de %1 bits, estéreo, %2 Hz, %3 s</source>
+        <extracomment>A sound that plays: %1 its bits, %2 its rate, %3 how long it lasts.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>PCM de %1 bits, %n canal(es), %2 Hz, %3 s</source>
+        <extracomment>A sound that plays: %1 its bits, %n its channels, %2 its rate, %3 how long it lasts.</extracomment>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -763,6 +773,7 @@ y dice, archivo por archivo, lo que verá el niño.
     </message>
     <message>
         <source>la impresión está desactivada: la primera línea dice «%1» y sólo %2 la activa</source>
+        <extracomment>%1 is the first line, %2 the word that turns printing on, as it stands.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -950,6 +961,7 @@ ERROR: %1</source>
     </message>
     <message>
         <source>no puedo cambiar la carpeta «%1» (error del sistema %2: %3): vuelva a intentarlo, y si vuelve a pasar, avise a un administrador</source>
+        <extracomment>%1 is the folder, %2 the system&apos;s number for what failed, %3 its own words.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -961,10 +973,12 @@ ERROR: %1</source>
     </message>
     <message>
         <source>la carpeta %1 ya tiene %2 dibujos, los que caben: ponga el dibujo en otra carpeta</source>
+        <extracomment>%1 is the folder, %2 the most drawings a folder holds.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>el dibujo nuevo sería el %1 de la carpeta %2, pero ya hay un «%3» en «%4» que no es de ningún dibujo que vea el niño (quizá quedó de una copia que no terminó): bórrelo o muévalo a otro sitio y vuelva a intentarlo</source>
+        <extracomment>%1 is the new drawing&apos;s number, %2 the folder, %3 the file in the way, %4 the folder it is in.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -977,6 +991,7 @@ ERROR: %1</source>
     </message>
     <message>
         <source>la carpeta %1 no tiene dibujo %2: el niño ve los dibujos 1 a %3</source>
+        <extracomment>%1 is the folder, %2 the drawing asked for, %3 its last drawing.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1047,14 +1062,17 @@ ERROR: %1</source>
     </message>
     <message>
         <source>El dibujo sin colorear tiene mucho negro (un %1 %). Pruebe con líneas más finas o con menos detalle.</source>
+        <extracomment>%1 % is how much of the uncoloured drawing is black.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>El dibujo tiene pocas zonas cerradas que colorear (%1). Pruebe con más detalle o con otro tipo de dibujo.</source>
+        <extracomment>%1 is how many parts the child may colour.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>El dibujo tiene demasiadas zonas pequeñas que colorear (%1). Pruebe con menos detalle.</source>
+        <extracomment>%1 is how many parts the child may colour.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1063,6 +1081,7 @@ ERROR: %1</source>
     </message>
     <message>
         <source>el dibujo SVG «%1» es demasiado grande (%2 MB; el máximo es %3 MB)</source>
+        <extracomment>%1 is the file, %2 its size, %3 the largest read.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1238,6 +1257,7 @@ ERROR: %1</source>
     </message>
     <message>
         <source>tiene %1 canales a %2 Hz, más de lo que el sonido del ordenador admite</source>
+        <extracomment>%1 is the number of channels, %2 the rate.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1291,6 +1311,7 @@ añade como el dibujo siguiente de la carpeta N (del 1 al 10) del contenido de T
     </message>
     <message>
         <source>--pagina es la página para colorear de una sola IMAGEN, y hay %1</source>
+        <extracomment>%1 is how many pictures were given. --pagina and IMAGEN are the command&apos;s words.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1299,6 +1320,7 @@ añade como el dibujo siguiente de la carpeta N (del 1 al 10) del contenido de T
     </message>
     <message>
         <source>tamiro-dibujo: %1.</source>
+        <extracomment>%1 is what is wrong with the command line, from the messages above.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1307,10 +1329,12 @@ añade como el dibujo siguiente de la carpeta N (del 1 al 10) del contenido de T
     </message>
     <message>
         <source>Aviso sobre «%1»: %2</source>
+        <extracomment>%1 is the picture, %2 the drawing maker&apos;s warning about it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No añado «%1»: %2.</source>
+        <extracomment>%1 is the picture, %2 why it is not added.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1326,6 +1350,7 @@ añade como el dibujo siguiente de la carpeta N (del 1 al 10) del contenido de T
     </message>
     <message>
         <source>El niño verá: «%1»</source>
+        <extracomment>%1 is the message the child is shown instead of the drawing.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1442,6 +1467,7 @@ añade como el dibujo siguiente de la carpeta N (del 1 al 10) del contenido de T
     </message>
     <message>
         <source>Dibujo %1 (%2): sin problemas.</source>
+        <extracomment>The drawing chosen: %1 its number, %2 its files.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1454,6 +1480,7 @@ añade como el dibujo siguiente de la carpeta N (del 1 al 10) del contenido de T
     </message>
     <message>
         <source>%1 (%2 de %3)</source>
+        <extracomment>The preview&apos;s title: %1 says which picture is added, %2 of %3 is its place in the queue.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1628,6 +1655,7 @@ añade como el dibujo siguiente de la carpeta N (del 1 al 10) del contenido de T
     </message>
     <message>
         <source>&amp;Guardar como dibujo n.º %1 de la carpeta %2</source>
+        <extracomment>%1 is the number the new drawing takes, %2 the folder.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1644,6 +1672,7 @@ añade como el dibujo siguiente de la carpeta N (del 1 al 10) del contenido de T
     </message>
     <message>
         <source>Automático: %1</source>
+        <extracomment>%1 is the kind of picture the maker sees (&quot;con contorno&quot;, &quot;foto&quot;...).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">

@@ -43,6 +43,7 @@
     </message>
     <message numerus="yes">
         <source>%n aviso(s)</source>
+        <extracomment>How many warnings, in the summary&apos;s sentences.</extracomment>
         <translation>
             <numerusform>%n aviso</numerusform>
             <numerusform>%n avisos</numerusform>
@@ -50,6 +51,7 @@
     </message>
     <message numerus="yes">
         <source>%n cosa(s) fallará(n)</source>
+        <extracomment>How many things will fail, in the summary&apos;s sentences.</extracomment>
         <translation>
             <numerusform>%n cosa fallará</numerusform>
             <numerusform>%n cosas fallarán</numerusform>
@@ -60,6 +62,7 @@
     <name>tamiro::CheckerSeries</name>
     <message numerus="yes">
         <source>%n animación(es), una nueva en cada paso</source>
+        <extracomment>The animations&apos; line: how many the child meets.</extracomment>
         <translation>
             <numerusform>%n animación, una nueva en cada paso</numerusform>
             <numerusform>%n animaciones, una nueva en cada paso</numerusform>
@@ -75,7 +78,7 @@
     </message>
     <message numerus="yes">
         <source>%n tamaño(s) de pincel</source>
-        <extracomment>%1 lists the sizes (&quot;16 × 16, 32 × 32&quot;).</extracomment>
+        <extracomment>The brush sizes&apos; line: how many there are.</extracomment>
         <translation>
             <numerusform>%n tamaño de pincel</numerusform>
             <numerusform>%n tamaños de pincel</numerusform>
@@ -83,6 +86,7 @@
     </message>
     <message numerus="yes">
         <source>%n tamaño(s) de pincel: %1</source>
+        <extracomment>%1 lists the sizes (&quot;16 × 16, 32 × 32&quot;).</extracomment>
         <translation>
             <numerusform>%n tamaño de pincel: %1</numerusform>
             <numerusform>%n tamaños de pincel: %1</numerusform>
@@ -90,6 +94,7 @@
     </message>
     <message numerus="yes">
         <source>%n puntero(s)</source>
+        <extracomment>The pointers&apos; line: how many there are.</extracomment>
         <translation>
             <numerusform>%n puntero</numerusform>
             <numerusform>%n punteros</numerusform>
@@ -100,6 +105,7 @@
     <name>tamiro::CheckerSingleFiles</name>
     <message numerus="yes">
         <source>PCM de %1 bits, %n canal(es), %2 Hz, %3 s</source>
+        <extracomment>A sound that plays: %1 its bits, %n its channels, %2 its rate, %3 how long it lasts.</extracomment>
         <translation>
             <numerusform>PCM de %1 bits, %n canal, %2 Hz, %3 s</numerusform>
             <numerusform>PCM de %1 bits, %n canales, %2 Hz, %3 s</numerusform>

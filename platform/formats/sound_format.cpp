@@ -89,6 +89,7 @@ SoundFormat soundFormat(const QByteArray& wav) {
                     .arg(format.channels)
                     .arg(format.rate)};
     if (format.channels > kMaxChannels || quint32(format.rate) > kMaxRate)
+        //: %1 is the number of channels, %2 the rate.
         return {Text::tr("tiene %1 canales a %2 Hz, más de lo que el sonido del "
                          "ordenador admite")
                     .arg(format.channels)

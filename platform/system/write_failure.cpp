@@ -112,6 +112,7 @@ PlatformError writeFailure(int error, const QString& folder) {
                 .arg(folder));
     default:
         return PlatformError(
+            //: %1 is the folder, %2 the system's number for what failed, %3 its own words.
             Text::tr("no puedo cambiar la carpeta «%1» (error del sistema %2: %3): "
                      "vuelva a intentarlo, y si vuelve a pasar, avise a un "
                      "administrador")
