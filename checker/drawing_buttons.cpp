@@ -7,11 +7,23 @@
 #include "checker/wording.h"
 #include "rules/drawing_area.h"
 
-#include <QStringBuilder>
+#include <QCoreApplication>
 
 namespace tamiro::checker {
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The report's lines about the drawing folders: what each button shows, and
+// why a drawing does not show. "el niño verá «%N»" quotes the child's message.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::CheckerDrawings)
+};
+
+const QString kColouredFolder = u"si coloreado"_s, kUncolouredFolder = u"no coloreado"_s;
+
+} // namespace
 
 const DrawingButtons::Outcome& DrawingButtons::outcome(int f, std::int16_t n,
                                                        QHash<int, Outcome>& known) {
@@ -67,66 +79,95 @@ ButtonSequence DrawingButtons::press(int f) {
     for (auto it = known.cbegin(); it != known.cend(); ++it)
         if (it->message.isEmpty())
             shown << it.key();
+    //: %1 is the green button, %n how many drawings it shows, %2 their numbers ("1 a 3",
+    //: "1, 2 y 5").
+    const QString note = Text::tr("el botón %1 enseña %n dibujo(s): %2", nullptr, int(shown.size()))
+                             .arg(QString::number(f), numberRuns(shown));
     findings_.insertNote(first, u"dibujos/%1"_s.arg(f),
-                         shown.isEmpty()
-                             ? u"el botón %1 no enseña ningún dibujo"_s.arg(f)
-                             : u"el botón %1 enseña %2: %3"_s.arg(f).arg(
-                                   count(shown.size(), "dibujo", "dibujos"), numberRuns(shown)));
+                         shown.isEmpty() ? Text::tr("el botón %1 no enseña ningún dibujo").arg(f)
+                                         : note);
     return sequence;
 }
 
 void DrawingButtons::explainFailure(int f, std::int16_t n, const DrawingStep& step) {
-    const QString folder = u"dibujos/%1"_s.arg(f), sees = findings_.childSees(step.message);
-    const QString uncolouredFolder = folder + u"/no coloreado"_s;
+    const QString folder = u"dibujos/%1"_s.arg(f), sees = findings_.forTeacher(step.message);
+    const QString uncolouredFolder = folder + u'/' + kUncolouredFolder;
     const QString folderPath = drawingFolderPath(findings_.contentFolder(), f);
     const QList<QImage> pictures{step.coloured.image(), step.uncoloured.image()};
-    if (step.colouredPath.endsWith(QString::number(n))) { // neither a GIF nor a JPEG
+    const QString numeral = QString::number(n);
+    if (step.colouredPath.endsWith(numeral)) { // neither a GIF nor a JPEG
         if (findings_.files().list(findings_.onDisk(folderPath)).empty())
+            //: %1 is the green button, %2 the child's message, %3 and %4 the names of the
+            //: folders of the coloured and the uncoloured drawings.
             return findings_.add(
                 Severity::Fails, folder,
-                u"no existe la carpeta, o está vacía, y al pulsar el botón %1 %2. Cree en ella "
-                u"las carpetas «si coloreado» y «no coloreado» y ponga en ellas los dibujos 1, "
-                u"2, 3…"_s.arg(f)
-                    .arg(sees));
-        const QString when =
-            n == 1 ? u"no hay dibujo 1 («1.gif» o «1.jpg» en «si coloreado»), y al pulsar el "
-                     u"botón %1 o al volver a empezar la serie"_s.arg(f)
-            : n == 0 ? u"sin dibujo 1, la flecha «anterior» no encuentra el último dibujo y se "
-                       u"queda en el 0, y"_s
-                     : u"no hay dibujo %1, y al llegar a él"_s.arg(n);
-        return findings_.add(Severity::Fails, folder,
-                             when % u" "_s % sees %
-                                 u". Ponga un dibujo con el número 1 en «si coloreado», y su "
-                                 u"versión sin colorear en «no coloreado»."_s);
+                Text::tr("no existe la carpeta, o está vacía, y al pulsar el "
+                         "botón %1 el niño verá «%2». Cree en ella las carpetas "
+                         "«%3» y «%4» y ponga en ellas los dibujos 1, 2, 3…")
+                    .arg(QString::number(f), sees, kColouredFolder, kUncolouredFolder));
+        QString put;
+        if (n == 1)
+            //: %1 is the green button, %2 the child's message, %3 and %4 the two names drawing
+            //: 1 may have, %5 and %6 the names of the folders of the coloured and the
+            //: uncoloured drawings.
+            put = Text::tr("no hay dibujo 1 («%3» o «%4» en «%5»), y al pulsar el botón %1 o al "
+                           "volver a empezar la serie el niño verá «%2». Ponga un dibujo con el "
+                           "número 1 en «%5», y su versión sin colorear en «%6».")
+                      .arg(QString::number(f), sees, u"1.gif"_s, u"1.jpg"_s, kColouredFolder,
+                           kUncolouredFolder);
+        else if (n == 0)
+            //: The previous arrow at start-up, in a folder without drawing 1. %1 is the child's
+            //: message, %2 and %3 the names of the folders of the coloured and the uncoloured
+            //: drawings.
+            put = Text::tr("sin dibujo 1, la flecha «anterior» no encuentra el último dibujo y se "
+                           "queda en el 0, y el niño verá «%1». Ponga un dibujo con el número 1 en "
+                           "«%2», y su versión sin colorear en «%3».")
+                      .arg(sees, kColouredFolder, kUncolouredFolder);
+        else
+            //: %1 is the missing drawing's number, %2 the child's message, %3 and %4 the names
+            //: of the folders of the coloured and the uncoloured drawings.
+            put = Text::tr("no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo "
+                           "con el número 1 en «%3», y su versión sin colorear en «%4».")
+                      .arg(numeral, sees, kColouredFolder, kUncolouredFolder);
+        return findings_.add(Severity::Fails, folder, put);
     }
     if (step.coloured.isNull()) {
         findings_.account(findings_.reached(step.uncolouredPath)); // it goes with this one
+        //: %1 is the drawing's number, %2 the child's message, %3 what to do about it.
         return findings_.add(
             Severity::Fails, findings_.reached(step.colouredPath),
-            u"no se puede abrir, y al llegar al dibujo %1 %2. %3"_s.arg(n).arg(
-                sees, pictureRemedy(step.cause, u"GIF o JPEG"_s, largestWhole(kScreen))),
+            Text::tr("no se puede abrir, y al llegar al dibujo %1 el niño verá "
+                     "«%2». %3")
+                .arg(numeral, sees,
+                     pictureRemedy(step.cause, SaveAs::GifOrJpeg, largestWhole(kScreen))),
             pictures);
     }
     if (!findings_.files().dir(step.uncolouredPath).isEmpty())
-        return findings_.add(Severity::Fails, findings_.reached(step.uncolouredPath),
-                             u"no se puede abrir, y al llegar al dibujo %1 %2. %3"_s.arg(n).arg(
-                                 sees, pictureRemedy(step.cause, u"GIF"_s, largestWhole(kScreen))),
-                             pictures);
+        return findings_.add(
+            Severity::Fails, findings_.reached(step.uncolouredPath),
+            Text::tr("no se puede abrir, y al llegar al dibujo %1 el niño verá «%2». %3")
+                .arg(numeral, sees, pictureRemedy(step.cause, SaveAs::Gif, largestWhole(kScreen))),
+            pictures);
     // The uncoloured variant is missing: perhaps saved under another extension.
-    const QString numeral = QString::number(n);
+    const QString gif = numeral + u".gif"_s;
     for (const auto& entry :
-         findings_.files().list(findings_.onDisk(folderPath + u"\\no coloreado"_s))) {
+         findings_.files().list(findings_.onDisk(folderPath + u'\\' + kUncolouredFolder))) {
         const NumberedName name(entry.name);
         if (entry.kind == FileSystem::Entry::Kind::File && name.canonical && name.stem == numeral)
+            //: %1 is the drawing's number, %2 the name Tamiro looks for, %3 the child's message.
             return findings_.add(Severity::Fails, uncolouredFolder + u'/' + entry.name,
-                                 u"es la versión sin colorear del dibujo %1, pero Tamiro sólo la "
-                                 u"busca como «%1.gif», y al llegar al dibujo %2. Guárdela como "
-                                 u"GIF con el nombre «%1.gif»."_s.arg(numeral, sees),
+                                 Text::tr("es la versión sin colorear del dibujo %1, pero Tamiro "
+                                          "sólo la busca como «%2», y al llegar al dibujo el niño "
+                                          "verá «%3». Guárdela como GIF con el nombre «%2».")
+                                     .arg(numeral, gif, sees),
                                  pictures);
     }
+    //: %1 is the drawing's number, %2 the child's message, %3 the name to save the uncoloured
+    //: drawing as, %4 the folder to save it in.
     findings_.add(Severity::Fails, findings_.reached(step.colouredPath),
-                  u"falta su versión sin colorear, y al llegar al dibujo %1 %2. Guarde la versión "
-                  u"sin colorear como «%1.gif» en «%3»."_s.arg(numeral, sees, uncolouredFolder),
+                  Text::tr("falta su versión sin colorear, y al llegar al dibujo %1 el niño verá "
+                           "«%2». Guarde la versión sin colorear como «%3» en «%4».")
+                      .arg(numeral, sees, gif, uncolouredFolder),
                   pictures);
 }
 

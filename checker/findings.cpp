@@ -2,8 +2,6 @@
 
 #include "checker/findings.h"
 
-#include "checker/wording.h"
-
 #include <utility>
 
 namespace tamiro::checker {
@@ -54,10 +52,6 @@ QString FindingCollector::relative(const QString& onDisk) const {
 QString FindingCollector::forTeacher(const QString& message) const {
     QString line = message;
     return line.replace(u"\r\n"_s, QString()).replace(contentFolder_ + u'/', QString());
-}
-
-QString FindingCollector::childSees(const QString& message) const {
-    return u"el niño verá "_s + quoted(forTeacher(message));
 }
 
 Review FindingCollector::takeReview() {

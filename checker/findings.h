@@ -52,8 +52,6 @@ public:
     // A message of the child's, or a failure's description, as the teacher
     // reads it: on one line, with the content folder's own path left out.
     QString forTeacher(const QString& message) const;
-    // "el niño verá «message»".
-    QString childSees(const QString& message) const;
 
     // The findings and their counts; the collector is left empty.
     Review takeReview();

@@ -7,9 +7,11 @@
 #include "platform/core/logging.h"
 #include "platform/formats/content_file.h"
 #include "platform/system/disk_file_system.h"
+#include "platform/system/languages.h"
 #include "platform/system/qt_picture_loader.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
@@ -22,14 +24,22 @@ void print(FILE* out, const QString& text) {
     std::fputs((text + u'\n').toUtf8().constData(), out);
 }
 
-const char* const kUsage = "Uso: tamiro-revisar [--texto | --ventana] [CARPETA]\n"
-                           "Revisa la carpeta de contenido de Tamiro (sin CARPETA, la instalada)\n"
-                           "y dice, archivo por archivo, lo que verá el niño.\n";
+// The command's own texts, on the terminal.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::CheckerCommand)
+};
+
+QString usage() {
+    //: The options --texto and --ventana are what the command reads: they stay as they are.
+    return Text::tr("Uso: tamiro-revisar [--texto | --ventana] [CARPETA]\n"
+                    "Revisa la carpeta de contenido de Tamiro (sin CARPETA, la instalada)\n"
+                    "y dice, archivo por archivo, lo que verá el niño.\n");
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
-    bool text = false, window = false;
+    bool text = false, window = false, help = false, wrong = false;
     QString folder;
     for (int i = 1; i < argc; ++i) {
         const QString argument = tamiro::decodePath(QByteArray(argv[i]));
@@ -38,11 +48,9 @@ int main(int argc, char** argv) {
         } else if (argument == u"--ventana") {
             window = true;
         } else if (argument == u"--ayuda" || argument == u"--help" || argument == u"-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
+            help = true;
         } else if (argument.startsWith(u'-') || !folder.isEmpty()) {
-            std::fputs(kUsage, stderr);
-            return 2;
+            wrong = true;
         } else {
             folder = argument;
         }
@@ -51,17 +59,23 @@ int main(int argc, char** argv) {
     // menu starts it with neither. Without a display there is only text.
     if (!text && !window)
         text = isatty(STDOUT_FILENO) || !folder.isEmpty();
-    text = text || (qEnvironmentVariableIsEmpty("DISPLAY") &&
-                    qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+    text =
+        text || help || wrong ||
+        (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
     const std::unique_ptr<QCoreApplication> app(text ? new QCoreApplication(argc, argv)
                                                      : new QApplication(argc, argv));
+    const auto language = tamiro::useDesktopLanguage(tamiro::DiskFileSystem::programFolder());
+    if (help || wrong) {
+        std::fputs(qUtf8Printable(usage()), help ? stdout : stderr);
+        return help ? 0 : 2;
+    }
     if (folder.isEmpty())
         folder = tamiro::DiskFileSystem::programFolder();
     const QString given = folder;
     folder = tamiro::DiskFileSystem::folderOnDisk(folder);
     if (folder.isEmpty()) {
-        print(stderr,
-              QStringLiteral("No encuentro la carpeta «%1».").arg(tamiro::visibleText(given)));
+        //: %1 is the folder given on the command line.
+        print(stderr, Text::tr("No encuentro la carpeta «%1».").arg(tamiro::visibleText(given)));
         return 2;
     }
 

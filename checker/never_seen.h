@@ -27,9 +27,14 @@ using UsedFile = std::function<QString(long long n, const QString& extension)>;
 // Names the files of one folder of a numbered series that the child never
 // sees. `composed` is the folder as the program writes it, `extensions` what
 // it is read for, `gap` the first number whose absence ends the series, and
-// `what` the word for one of its files ("dibujo", "número").
+// `numbered` what its files are numbered as.
+enum class Numbered {
+    Drawings,           // coloured drawings, by their number
+    UncolouredDrawings, // uncoloured drawings, by the coloured drawing they go with
+    Series,             // animations, brush sizes, pointers
+};
 void neverSeen(FindingCollector& findings, const QString& composed, const QStringList& extensions,
-               int gap, const QString& what, const UsedFile& usedFile);
+               int gap, Numbered numbered, const UsedFile& usedFile);
 
 // The same for drawing folder f, whose buttons reached `numbers`; and the
 // files beside its two folders.

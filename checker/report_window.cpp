@@ -2,6 +2,7 @@
 
 #include "checker/report_window.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -11,7 +12,14 @@
 
 namespace tamiro {
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+// The checker's window, opened from the desktop's menu.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::CheckerWindow)
+};
 
 // The pictures of a finding side by side, each in a square cell: the
 // coloured drawing on the left, the uncoloured one on the right.
@@ -49,11 +57,13 @@ QColor colourOf(Finding::Severity severity) {
 } // namespace
 
 ReportWindow::ReportWindow(const Review& review, const QString& folder) {
-    setWindowTitle(QStringLiteral("Revisar los dibujos de Tamiro"));
+    //: The window's title: the name of its entry in the desktop's menu.
+    setWindowTitle(Text::tr("Revisar los dibujos de Tamiro"));
     auto* layout = new QVBoxLayout(this);
     auto* heading =
-        new QLabel(QStringLiteral("Lo que verá el niño con la carpeta %1 (de cada dibujo, a la "
-                                  "izquierda el coloreado y a la derecha el sin colorear):")
+        //: %1 is the content folder reviewed.
+        new QLabel(Text::tr("Lo que verá el niño con la carpeta %1 (de cada dibujo, a la izquierda "
+                            "el coloreado y a la derecha el sin colorear):")
                        .arg(visibleText(folder)));
     heading->setTextFormat(Qt::PlainText); // a folder's name is no markup
     layout->addWidget(heading);
@@ -68,15 +78,18 @@ ReportWindow::ReportWindow(const Review& review, const QString& folder) {
     constexpr qsizetype kShownFindings = 5000;
     for (const Finding& finding : review.findings.mid(0, kShownFindings)) {
         const QString word = severityWord(finding.severity);
+        //: A line of the report: %1 is its severity ("Falla", "Aviso"), %2 the line.
         auto* item = new QListWidgetItem(
             thumbnails(finding.pictures),
-            (word.isEmpty() ? QString() : word + QStringLiteral(": ")) + finding.line(), list);
+            word.isEmpty() ? finding.line() : Text::tr("%1: %2").arg(word, finding.line()), list);
         item->setForeground(colourOf(finding.severity));
     }
     if (review.findings.size() > kShownFindings)
-        new QListWidgetItem(QStringLiteral("… y %1 líneas más: la lista entera sale con "
-                                           "«tamiro-revisar --texto».")
-                                .arg(review.findings.size() - kShownFindings),
+        //: %n lines of the report are left out of the window; %1 is the command that
+        //: prints them all.
+        new QListWidgetItem(Text::tr("… y %n línea(s) más: la lista entera sale con «%1».", nullptr,
+                                     int(review.findings.size() - kShownFindings))
+                                .arg(u"tamiro-revisar --texto"_s), // untranslated: a command
                             list);
     layout->addWidget(list);
     list->setFocus();
@@ -92,7 +105,7 @@ ReportWindow::ReportWindow(const Review& review, const QString& folder) {
                      .name()));
     layout->addWidget(summary);
 
-    auto* close = new QPushButton(QStringLiteral("Cerrar"));
+    auto* close = new QPushButton(Text::tr("Cerrar"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close, 0, Qt::AlignRight);
     resize(960, 640);

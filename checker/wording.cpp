@@ -1,4 +1,4 @@
-// Wording: the pieces of the teacher's sentences, and the report's own lines.
+// Wording: the words the review's parts share, and the report's own lines.
 
 #include "checker/wording.h"
 
@@ -14,18 +14,40 @@ namespace tamiro {
 
 using namespace Qt::StringLiterals;
 
-namespace checker {
+namespace {
 
-QString count(qsizetype n, const char* one, const char* many) {
-    return u"%1 %2"_s.arg(n).arg(QString::fromUtf8(n == 1 ? one : many));
-}
+// The report's heading, its summary, its severity words and the words every
+// part of it uses.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::CheckerReport)
+};
+
+} // namespace
+
+namespace checker {
 
 QString sizeText(const QSize& size) {
     return u"%1 × %2"_s.arg(size.width()).arg(size.height());
 }
 
 QString quoted(const QString& name) {
-    return u"«"_s + name + u"»"_s;
+    //: A name (of a file, a folder, a button) quoted in a sentence of the report.
+    return Text::tr("«%1»").arg(name);
+}
+
+QString both(const QString& first, const QString& second) {
+    //: The last two items of a list: numbers, names, or what goes wrong.
+    return Text::tr("%1 y %2").arg(first, second);
+}
+
+QString listed(const QStringList& items) {
+    if (items.size() < 2)
+        return items.value(0);
+    QString first = items.first();
+    for (qsizetype i = 1; i + 1 < items.size(); ++i)
+        //: One more item of a list, before its last two: %1 the items so far.
+        first = Text::tr("%1, %2").arg(first, items[i]);
+    return both(first, items.last());
 }
 
 QString numberRuns(QList<int> numbers) {
@@ -35,57 +57,73 @@ QString numberRuns(QList<int> numbers) {
         qsizetype j = i;
         while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1)
             ++j;
-        runs << (j > i + 1    ? u"%1 a %2"_s.arg(numbers[i]).arg(numbers[j])
-                 : j == i + 1 ? u"%1, %2"_s.arg(numbers[i]).arg(numbers[j])
-                              : QString::number(numbers[i]));
+        const QString from = QString::number(numbers[i]), to = QString::number(numbers[j]);
+        //: The drawings a button shows, from number %1 to number %2.
+        runs << (j > i + 1    ? Text::tr("%1 a %2").arg(from, to)
+                 : j == i + 1 ? Text::tr("%1, %2").arg(from, to)
+                              : from);
         i = j + 1;
     }
-    if (runs.size() > 1)
-        return runs.mid(0, runs.size() - 1).join(u", "_s) + u" y "_s + runs.last();
-    return runs.value(0);
+    return listed(runs);
 }
 
 QString nameList(const QStringList& names) {
     QStringList shown;
     for (const QString& name : names)
         shown << quoted(name);
-    return shown.size() > 1 ? shown.mid(0, shown.size() - 1).join(u", "_s) + u" y "_s + shown.last()
-                            : shown.value(0);
+    return listed(shown);
 }
 
 using Cause = PlatformError::Cause;
 
-QString pictureRemedy(Cause cause, const QString& as, const QSize& fits) {
+QString pictureRemedy(Cause cause, SaveAs as, const QSize& fits) {
+    //: What a picture is saved as, in "guárdelo como %1".
+    const QString kind = as == SaveAs::Gif         ? u"GIF"_s
+                         : as == SaveAs::GifOrJpeg ? Text::tr("GIF o JPEG")
+                                                   : Text::tr("icono (.ico) de 32 × 32");
+    const QString most = QString::number(kMaxPicturePixels >> 20);
+    const QString side =
+        QString::number(static_cast<int>(std::sqrt(static_cast<double>(kMaxPicturePixels))));
     switch (cause) {
     case Cause::TooLarge:
     case Cause::TooLong:
-        return u"Tamiro no abre imágenes de más de %1 millones de píxeles (%2 × %2, por "
-               u"ejemplo). Redúzcalo%3 y guárdelo como %4."_s.arg(kMaxPicturePixels >> 20)
-                   .arg(static_cast<int>(std::sqrt(static_cast<double>(kMaxPicturePixels))))
-                   .arg(fits.isValid() ? u" a "_s + sizeText(fits) + u" como mucho"_s : QString(),
-                        as);
+        if (fits.isValid())
+            //: %1 millions of pixels at most, such as %2 × %2; %3 the size the drawing fits
+            //: the screen at, %4 the kind of file to save it as ("GIF", "GIF o JPEG").
+            return Text::tr("Tamiro no abre imágenes de más de %1 millones de píxeles (%2 × %2, "
+                            "por ejemplo). Redúzcalo a %3 como mucho y guárdelo como %4.")
+                .arg(most, side, sizeText(fits), kind);
+        //: %1 millions of pixels at most, such as %2 × %2; %3 the kind of file to save it as.
+        return Text::tr("Tamiro no abre imágenes de más de %1 millones de píxeles (%2 × %2, por "
+                        "ejemplo). Redúzcalo y guárdelo como %3.")
+            .arg(most, side, kind);
     case Cause::OtherFormat:
-        return u"Es de otro tipo aunque se llame así: ábralo con un programa de dibujo y "
-               u"guárdelo como %1."_s.arg(as);
+        //: %1 is the kind of file to save it as ("GIF", "GIF o JPEG", an icon).
+        return Text::tr("Es de otro tipo aunque se llame así: ábralo con un programa de dibujo y "
+                        "guárdelo como %1.")
+            .arg(kind);
     case Cause::Other:
         break;
     }
-    return u"Ábralo con un programa de dibujo y guárdelo de nuevo como %1."_s.arg(as);
+    //: %1 is the kind of file to save it as ("GIF", "GIF o JPEG", an icon).
+    return Text::tr("Ábralo con un programa de dibujo y guárdelo de nuevo como %1.").arg(kind);
 }
 
 QString animationRemedy(Cause cause, const QString& name) {
     switch (cause) {
     case Cause::TooLarge:
-        return u"Guárdela más pequeña: junto al dibujo se ve en unos 90 × 90 píxeles."_s;
+        return Text::tr("Guárdela más pequeña: junto al dibujo se ve en unos 90 × 90 píxeles.");
     case Cause::TooLong:
-        return u"Guárdela con menos fotogramas (%1 como mucho) o más pequeña."_s.arg(
-            kMaxAnimationFrames);
+        //: %1 is the most frames an animation may have.
+        return Text::tr("Guárdela con menos fotogramas (%1 como mucho) o más pequeña.")
+            .arg(kMaxAnimationFrames);
     case Cause::OtherFormat:
-        return u"Guárdela como GIF animado con el nombre «%1»."_s.arg(name);
+        //: %1 is the animation's file name.
+        return Text::tr("Guárdela como GIF animado con el nombre «%1».").arg(name);
     case Cause::Other:
         break;
     }
-    return u"Ábrala con un programa de dibujo y guárdela de nuevo como GIF animado."_s;
+    return Text::tr("Ábrala con un programa de dibujo y guárdela de nuevo como GIF animado.");
 }
 
 } // namespace checker
@@ -117,19 +155,28 @@ QString visibleText(const QString& text, qsizetype limit) {
 }
 
 QString Finding::line() const {
+    // The file's name and a colon stay as they are in every language: two
+    // reports compare line by line.
     return visibleText(file.isEmpty() ? text : file + u": "_s + text);
 }
 
 QString Review::summary() const {
-    using checker::count;
-    const QString shown = count(drawings, "dibujo", "dibujos") + u" en los diez botones"_s;
+    //: How many drawings the child meets, in the summary's sentences.
+    const QString shown = Text::tr("%n dibujo(s) en los diez botones", nullptr, drawings);
+    //: How many warnings, in the summary's sentences.
+    const QString warned = Text::tr("%n aviso(s)", nullptr, warnings);
+    //: How many things will fail, in the summary's sentences.
+    const QString failing = Text::tr("%n cosa(s) fallará(n)", nullptr, fails);
     if (fails == 0 && warnings == 0)
-        return u"Todo en orden: %1, y nada fallará."_s.arg(shown);
+        //: The report's last line. %1 is how many drawings the child meets.
+        return Text::tr("Todo en orden: %1, y nada fallará.").arg(shown);
     if (fails == 0)
-        return u"Nada fallará: %1, con %2 que conviene mirar."_s.arg(
-            shown, count(warnings, "aviso", "avisos"));
-    return u"%1 y %2; %3."_s.arg(count(fails, "cosa fallará", "cosas fallarán"),
-                                 count(warnings, "aviso", "avisos"), shown);
+        //: The report's last line. %1 is how many drawings the child meets, %2 how many
+        //: warnings there are.
+        return Text::tr("Nada fallará: %1, con %2 que conviene mirar.").arg(shown, warned);
+    //: The report's last line: %1 how many things will fail, %2 how many warnings there
+    //: are, %3 how many drawings the child meets.
+    return Text::tr("%1 y %2; %3.").arg(failing, warned, shown);
 }
 
 bool aboutDrawingFolder(const Finding& finding, int f) {
@@ -139,38 +186,58 @@ bool aboutDrawingFolder(const Finding& finding, int f) {
 }
 
 QString folderSummary(const Review& review, int f) {
-    using checker::count;
     int fails = 0, warnings = 0;
     for (const Finding& finding : review.findings)
         if (aboutDrawingFolder(finding, f)) {
             fails += finding.severity == Finding::Severity::Fails;
             warnings += finding.severity == Finding::Severity::Warning;
         }
-    // New sentences of the checker's go through the translation system.
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("tamiro::checker", text);
-    };
+    const QString folder = QString::number(f), warned = Text::tr("%n aviso(s)", nullptr, warnings);
+    //: The teacher's window, under a folder's drawings: %1 is the folder.
     if (fails == 0 && warnings == 0)
-        return tr("Todo en orden en la carpeta %1: nada fallará.").arg(f);
+        return Text::tr("Todo en orden en la carpeta %1: nada fallará.").arg(folder);
     if (fails == 0)
-        return tr("Nada fallará en la carpeta %1, con %2 que conviene mirar.")
-            .arg(f)
-            .arg(count(warnings, "aviso", "avisos"));
-    return tr("En la carpeta %1, %2%3.")
-        .arg(f)
-        .arg(count(fails, "cosa fallará", "cosas fallarán"),
-             warnings == 0 ? QString() : u" y "_s + count(warnings, "aviso", "avisos"));
+        //: %1 is the folder, %2 how many warnings there are ("2 avisos").
+        return Text::tr("Nada fallará en la carpeta %1, con %2 que conviene mirar.")
+            .arg(folder, warned);
+    const QString failing = Text::tr("%n cosa(s) fallará(n)", nullptr, fails);
+    if (warnings == 0)
+        //: %1 is the folder, %2 how many things will fail ("2 cosas fallarán").
+        return Text::tr("En la carpeta %1, %2.").arg(folder, failing);
+    //: %1 is the folder, %2 how many things will fail, %3 how many warnings there are.
+    return Text::tr("En la carpeta %1, %2 y %3.").arg(folder, failing, warned);
 }
 
 QString severityWord(Finding::Severity severity) {
-    static const char* const words[] = {"", "Aviso", "Falla"};
-    return QString::fromLatin1(words[static_cast<int>(severity)]);
+    switch (severity) {
+    case Finding::Severity::Warning:
+        //: Heads a line of the report: something will not be seen or will not fit. The
+        //: report shows it in capitals in its first column, with the file names lined up
+        //: after it: five letters at most keep them where they are in Spanish.
+        return Text::tr("Aviso");
+    case Finding::Severity::Fails:
+        //: Heads a line of the report: something will fail. Shown in capitals in the
+        //: report's first column: five letters at most.
+        return Text::tr("Falla");
+    case Finding::Severity::Note:
+        break;
+    }
+    return {};
 }
 
 QString reportText(const Review& review, const QString& folder) {
-    QString text = u"Lo que verá el niño con la carpeta %1:\n"_s.arg(visibleText(folder));
+    //: The report's first line: %1 is the content folder reviewed.
+    QString text = Text::tr("Lo que verá el niño con la carpeta %1:").arg(visibleText(folder));
+    // The severity words fill a column as wide in every line, so that the
+    // file names stand one under another in any language.
+    const qsizetype column =
+        std::max({qsizetype{5}, severityWord(Finding::Severity::Warning).size(),
+                  severityWord(Finding::Severity::Fails).size()}) +
+        1;
+    text += u'\n';
     for (const Finding& finding : review.findings)
-        text += severityWord(finding.severity).toUpper().leftJustified(6) + finding.line() + u'\n';
+        text +=
+            severityWord(finding.severity).toUpper().leftJustified(column) + finding.line() + u'\n';
     return text + review.summary() + u'\n';
 }
 

@@ -41,10 +41,21 @@ install(FILES ${packaging}/org.tamiro.Tamiro.metainfo.xml DESTINATION share/meta
 install(FILES ${packaging}/org.tamiro.Tamiro.png DESTINATION share/icons/hicolor/32x32/apps)
 install(FILES ${packaging}/org.tamiro.Tamiro.svg DESTINATION share/icons/hicolor/scalable/apps)
 
-# The manual pages are Spanish, the program's only language, so they are also
-# the default ones.
+# The catalogues of the programs' texts, where a program in lib/tamiro finds
+# them (../../share/tamiro/translations). The Spanish plural forms are built
+# into the programs; the pseudo-language of the tests is never installed.
+install(FILES ${TAMIRO_QM_FILES} DESTINATION share/tamiro/translations)
+
+# The manual pages: the Spanish ones, the source, are also the default ones;
+# a translation in docs/man/LANGUAGE/ goes where man looks for that language.
 foreach(pages share/man/es/man1 share/man/man1)
   install(FILES ${PROJECT_SOURCE_DIR}/docs/man/tamiro.1 ${PROJECT_SOURCE_DIR}/docs/man/tamiro-revisar.1
                 ${PROJECT_SOURCE_DIR}/docs/man/tamiro-dibujo.1
           DESTINATION ${pages})
+endforeach()
+foreach(language ${TAMIRO_LANGUAGES})
+  file(GLOB pages CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/man/${language}/*.1)
+  if(pages)
+    install(FILES ${pages} DESTINATION share/man/${language}/man1)
+  endif()
 endforeach()

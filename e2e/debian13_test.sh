@@ -13,7 +13,7 @@ echo "a minimal Debian 13 with what the build and the unit tests need in ${SECON
 # The style and end-to-end tests do not run here, so configuring is told their tools rather
 # than made to look for them.
 logged in_root cmake -S /src/tamiro -B /build -G Ninja -DTAMIRO_WERROR=ON -DTAMIRO_BENCHMARKS=OFF \
-  -DCLANG_FORMAT=/bin/false -DRUN_CLANG_TIDY=/bin/false -DTAMIRO_PYTHON3=/bin/false
+  -DCLANG_FORMAT=/bin/false -DRUN_CLANG_TIDY=/bin/false
 logged in_root cmake --build /build -j2
 echo "built with -Werror after ${SECONDS} s"
 in_root sh -c 'cd /build && ctest -L unit -j2 --output-on-failure' >"$work/ctest.log" 2>&1 ||

@@ -36,7 +36,8 @@ fresh_root bookworm "$work/root" && cp "$deb" "$r/tmp/tamiro.deb" && cp "$work/n
 logged "${apt[@]}" update
 logged "${apt[@]}" install /tmp/tamiro.deb
 for path in share/man/es/man1/tamiro-dibujo.1.gz share/metainfo/org.tamiro.Tamiro.metainfo.xml \
-    share/icons/hicolor/32x32/apps/org.tamiro.Tamiro.png; do
+    share/icons/hicolor/32x32/apps/org.tamiro.Tamiro.png \
+    share/tamiro/translations/tamiro_ca.qm share/tamiro/translations/tamiro_ca@valencia.qm; do
   [ -e "$r/usr/$path" ] || fail "the package lacks /usr/$path"
 done
 ! dpkg-deb -c "$deb" | grep -E '/src/|\.sh$' || fail "picture sources or scripts packaged"

@@ -97,43 +97,33 @@ def test_the_checker_window_carries_the_program_icon(tamiro):
     assert "Icon (32 x 32)" in icons[0] and icons[1] == icons[0], icons
 
 
-def first_drawing(tamiro):
-    """The program showing the first step's drawing uncoloured, its area, and a check(part)
-    that it shows coloured in part (left, top, right, bottom, 3 pixels' slack), else not."""
+def test_a_drag_and_an_uncovered_part_show_the_coloured_drawing(tamiro):
+    """The first step's drawing shows uncoloured; a drag along a row and a part that another
+    window covered and uncovered then show it coloured (3 pixels' slack), the rest not."""
     session = tamiro()
     session.click("nextButton")
     coloured, uncoloured = (Image.open(session.folder / path).convert("RGB") for path in DRAWING)
-    x, y, w, h = area = picture_area(session.size, coloured.size)
+    x, y, w, h = picture_area(session.size, coloured.size)
     differ = ImageChops.invert(matching(coloured, uncoloured, 48))
 
-    def check(part=None):
+    def check(*parts):
         inside, outside = Image.new("L", coloured.size, 0), Image.new("L", coloured.size, 255)
-        if part:
-            left, top, right, bottom = part
+        for left, top, right, bottom in parts:
             ImageDraw.Draw(inside).rectangle((left + 3, top + 3, right - 4, bottom - 4), 255)
             ImageDraw.Draw(outside).rectangle((left - 3, top - 3, right + 2, bottom + 2), 0)
-        return lambda shot: [what % (part,) for what, picture, where, least in (
+        return lambda shot: [what % (parts,) for what, picture, where, least in (
             ("the coloured drawing does not show in %s", coloured, inside, 0.9),
             ("the uncoloured one does not show outside %s", uncoloured, outside, 0.99))
             if share(matching(shot.crop((x, y, x + w, y + h)), picture),
                      ImageChops.multiply(differ, where)) < least]
 
     session.screen_until(check())
-    return session, area, check
-
-
-def test_a_drag_reveals_the_coloured_drawing(tamiro):
-    session, (x, y, w, h), check = first_drawing(tamiro)
     row, left, right = h * 3 // 8, w // 5, w * 4 // 5  # the 16 x 16 brush
     session.drag([(x + at, y + row) for at in range(left, right + 1, 6)])
-    session.screen_until(check((left, row - 8, right + 8, row + 8)))
-
-
-def test_an_uncovered_part_shows_the_coloured_drawing(tamiro):
-    session, (x, y, _, _), check = first_drawing(tamiro)
-    cover = session.spawn("xmessage", "-geometry", "240x100+%d+%d" % (x + 200, y + 150), "Tapa")
+    dragged = (left, row - 8, right + 8, row + 8)
+    session.screen_until(check(dragged))
+    cover = session.spawn("xmessage", "-geometry", "240x100+%d+%d" % (x + 200, y + 250), "Tapa")
     assert wait_until(lambda: session.xdotool("search", "--onlyvisible", "--class", "xmessage"))
     time.sleep(0.3)
     cover.terminate()
-    session.screen_until(check((200, 150, 440, 250)))
-
+    session.screen_until(check(dragged, (200, 250, 440, 350)))

@@ -16,12 +16,14 @@ namespace {
 
 constexpr int kJpegQuality = 90;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("tamiro::maker", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::DrawingMaker)
+};
 
+// `what` went through QT_TRANSLATE_NOOP.
 [[noreturn]] void failed(const char* what) {
-    throw PlatformError(tr("no he podido preparar el dibujo: %1").arg(tr(what)));
+    //: %1 is what failed, from the descriptions that follow.
+    throw PlatformError(Text::tr("no he podido preparar el dibujo: %1").arg(Text::tr(what)));
 }
 
 int appendBytes(GifFileType* gif, const GifByteType* bytes, int length) {
@@ -40,7 +42,7 @@ QByteArray gifOf(const QImage& indexed) {
     int error = 0;
     GifFileType* gif = EGifOpen(&bytes, appendBytes, &error);
     if (!gif)
-        failed("no hay memoria para escribir el GIF");
+        failed(QT_TRANSLATE_NOOP("tamiro::DrawingMaker", "no hay memoria para escribir el GIF"));
     const std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> map(
         GifMakeMapObject(1 << bits, nullptr), GifFreeMapObject);
     bool written = map != nullptr;
@@ -60,7 +62,7 @@ QByteArray gifOf(const QImage& indexed) {
         written = EGifPutLine(gif, row.data(), indexed.width()) == GIF_OK;
     }
     if (EGifCloseFile(gif, &error) != GIF_OK || !written)
-        failed("no se ha podido escribir el GIF");
+        failed(QT_TRANSLATE_NOOP("tamiro::DrawingMaker", "no se ha podido escribir el GIF"));
     return bytes;
 }
 
@@ -98,7 +100,7 @@ QImage quantised(const QImage& image) {
         rows[std::size_t(y)] = const_cast<unsigned char*>(rgba.constScanLine(y));
     const std::unique_ptr<liq_attr, void (*)(liq_attr*)> attr(liq_attr_create(), liq_attr_destroy);
     if (!attr)
-        failed("no hay memoria para elegir los colores");
+        failed(QT_TRANSLATE_NOOP("tamiro::DrawingMaker", "no hay memoria para elegir los colores"));
     liq_set_max_colors(attr.get(), 256);
     liq_set_speed(attr.get(), 8);
     const std::unique_ptr<liq_image, void (*)(liq_image*)> input(
@@ -107,7 +109,7 @@ QImage quantised(const QImage& image) {
         liq_image_destroy);
     liq_result* raw = nullptr;
     if (!input || liq_image_quantize(input.get(), attr.get(), &raw) != LIQ_OK)
-        failed("no se han podido elegir los colores");
+        failed(QT_TRANSLATE_NOOP("tamiro::DrawingMaker", "no se han podido elegir los colores"));
     const std::unique_ptr<liq_result, void (*)(liq_result*)> result(raw, liq_result_destroy);
     liq_set_dithering_level(result.get(), 1.0f);
     QImage indexed(image.size(), QImage::Format_Indexed8);
@@ -115,7 +117,7 @@ QImage quantised(const QImage& image) {
     for (int y = 0; y < indexed.height(); ++y)
         out[std::size_t(y)] = indexed.scanLine(y);
     if (liq_write_remapped_image_rows(result.get(), input.get(), out.data()) != LIQ_OK)
-        failed("no se han podido elegir los colores");
+        failed(QT_TRANSLATE_NOOP("tamiro::DrawingMaker", "no se han podido elegir los colores"));
     const liq_palette* palette = liq_get_palette(result.get());
     QList<QRgb> table;
     for (unsigned i = 0; i < palette->count; ++i)
@@ -131,7 +133,7 @@ QByteArray jpegOf(const QImage& image) {
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(kJpegQuality);
     if (!writer.write(image))
-        failed("no se ha podido escribir el JPEG");
+        failed(QT_TRANSLATE_NOOP("tamiro::DrawingMaker", "no se ha podido escribir el JPEG"));
     return bytes;
 }
 

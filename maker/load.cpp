@@ -67,9 +67,9 @@ const char* readerName(Format format) {
     }
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("tamiro::maker", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::DrawingMaker)
+};
 
 // Transparent parts become white, as on paper.
 QImage flattenedAndFitted(QImage image, QSize target) {
@@ -97,7 +97,7 @@ QImage decodeRaster(const QByteArray& bytes, Format format, const QString& file,
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (!stored.isValid() || stored.isEmpty())
-        refuseDamaged(file, tr("sus datos están dañados o incompletos"));
+        refuseDamaged(file, Text::tr("sus datos están dañados o incompletos"));
     if (qint64(stored.width()) * stored.height() >
         (format == Format::Jpeg ? kMaxJpegPixels : kMaxSourcePixels))
         refusePictureSize(file, stored);
@@ -109,8 +109,8 @@ QImage decodeRaster(const QByteArray& bytes, Format format, const QString& file,
     QImage image = reader.read();
     if (image.isNull())
         refuseDamaged(file, reader.error() == QImageReader::InvalidDataError
-                                ? tr("sus datos están dañados o incompletos")
-                                : tr("no se ha podido descodificar"));
+                                ? Text::tr("sus datos están dañados o incompletos")
+                                : Text::tr("no se ha podido descodificar"));
     return flattenedAndFitted(std::move(image), target);
 }
 
@@ -131,10 +131,11 @@ QSize fittedSize(QSize size, QSize area) {
 Source loadSource(const QString& file, QSize area) {
     ContentFile input(file);
     if (input.size() > kMaxSourceBytes)
-        throw PlatformError(tr("el archivo «%1» es demasiado grande para ser una imagen (%2 MB)")
-                                .arg(file)
-                                .arg(input.size() / (qint64{1024} * 1024)),
-                            PlatformError::Cause::TooLarge);
+        throw PlatformError(
+            Text::tr("el archivo «%1» es demasiado grande para ser una imagen (%2 MB)")
+                .arg(file)
+                .arg(input.size() / (qint64{1024} * 1024)),
+            PlatformError::Cause::TooLarge);
     QByteArray bytes;
     input.readInto(bytes, kMaxSourceBytes);
     return loadSource(bytes, file, area);
@@ -143,7 +144,7 @@ Source loadSource(const QString& file, QSize area) {
 Source loadSource(const QByteArray& bytes, const QString& file, QSize area) {
     const Format format = sniff(bytes);
     if (format == Format::None)
-        refuseDamaged(file, tr("no es una imagen PNG, JPEG, GIF, BMP, WebP ni SVG"),
+        refuseDamaged(file, Text::tr("no es una imagen PNG, JPEG, GIF, BMP, WebP ni SVG"),
                       PlatformError::Cause::OtherFormat);
     if (format == Format::Svg)
         return {renderSvg(bytes, file, area), file};

@@ -16,9 +16,9 @@ constexpr int kFewestRegions = 10, kMostRegions = 150;
 // More black than this makes a page that looks dark rather than drawn.
 constexpr double kMostBlack = 0.2;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("tamiro::maker", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::DrawingMaker)
+};
 
 // The rectangle holding nearly all set pixels, a stray speck at the edge of
 // a scan left out; empty for none.
@@ -72,21 +72,27 @@ Drawing finished(Kind kind, QImage coloured, const Mask& lines) {
     Drawing drawing{
         kind, std::move(coloured), twoColours(lines), closedRegions(lines, kSmallestRegion), {}};
     if (kind == Kind::Photo)
-        drawing.warnings << tr("Parece una foto: el dibujo puede tener demasiado detalle para "
-                               "colorear. Pruebe con menos detalle y líneas más gruesas, o con "
-                               "un dibujo más sencillo.");
+        drawing.warnings << Text::tr(
+            "Parece una foto: el dibujo puede tener demasiado detalle para "
+            "colorear. Pruebe con menos detalle y líneas más gruesas, o con "
+            "un dibujo más sencillo.");
     const double black = double(lines.count()) / double(std::max<std::size_t>(lines.size(), 1));
     if (black > kMostBlack)
-        drawing.warnings << tr("El dibujo sin colorear tiene mucho negro (un %1 %). Pruebe con "
-                               "líneas más finas o con menos detalle.")
+        //: %1 % is how much of the uncoloured drawing is black.
+        drawing.warnings << Text::tr(
+                                "El dibujo sin colorear tiene mucho negro (un %1 %). Pruebe con "
+                                "líneas más finas o con menos detalle.")
                                 .arg(int(black * 100));
     if (drawing.regions < kFewestRegions)
-        drawing.warnings << tr("El dibujo tiene pocas zonas cerradas que colorear (%1). Pruebe "
-                               "con más detalle o con otro tipo de dibujo.")
+        //: %1 is how many parts the child may colour.
+        drawing.warnings << Text::tr(
+                                "El dibujo tiene pocas zonas cerradas que colorear (%1). Pruebe "
+                                "con más detalle o con otro tipo de dibujo.")
                                 .arg(drawing.regions);
     else if (drawing.regions > kMostRegions)
-        drawing.warnings << tr("El dibujo tiene demasiadas zonas pequeñas que colorear (%1). "
-                               "Pruebe con menos detalle.")
+        //: %1 is how many parts the child may colour.
+        drawing.warnings << Text::tr("El dibujo tiene demasiadas zonas pequeñas que colorear (%1). "
+                                     "Pruebe con menos detalle.")
                                 .arg(drawing.regions);
     return drawing;
 }

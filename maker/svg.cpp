@@ -20,14 +20,15 @@ namespace {
 // renderer's own recursion.
 constexpr int kMaxSvgDepth = 256;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("tamiro::maker", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::DrawingMaker)
+};
 
 [[noreturn]] void refuseLink(const QString& file, const QString& target) {
-    refuseDamaged(file, tr("el dibujo SVG enlaza con «%1», fuera de su propio archivo; guárdelo "
+    refuseDamaged(file,
+                  Text::tr("el dibujo SVG enlaza con «%1», fuera de su propio archivo; guárdelo "
                            "con todo dentro")
-                            .arg(target.left(80)));
+                      .arg(target.left(80)));
 }
 
 // A reference inside the document is a fragment, "#name"; anything else
@@ -81,11 +82,13 @@ qint64 drawnElements(std::vector<Node>& nodes, const QHash<QString, int>& ids,
 
 void checkSvg(const QByteArray& bytes, const QString& file) {
     if (bytes.size() > kMaxSvgBytes)
-        throw PlatformError(tr("el dibujo SVG «%1» es demasiado grande (%2 MB; el máximo es %3 MB)")
-                                .arg(file)
-                                .arg(bytes.size() / (qint64{1024} * 1024))
-                                .arg(kMaxSvgBytes / (qint64{1024} * 1024)),
-                            PlatformError::Cause::TooLarge);
+        throw PlatformError(
+            //: %1 is the file, %2 its size, %3 the largest read.
+            Text::tr("el dibujo SVG «%1» es demasiado grande (%2 MB; el máximo es %3 MB)")
+                .arg(file)
+                .arg(bytes.size() / (qint64{1024} * 1024))
+                .arg(kMaxSvgBytes / (qint64{1024} * 1024)),
+            PlatformError::Cause::TooLarge);
     QXmlStreamReader reader(bytes);
     std::vector<Node> nodes;
     QHash<QString, int> ids;
@@ -100,12 +103,13 @@ void checkSvg(const QByteArray& bytes, const QString& file) {
                 break;
             [[fallthrough]];
         case QXmlStreamReader::EntityReference:
-            refuseDamaged(file, tr("declara entidades o su propio tipo de documento, que un "
-                                   "dibujo SVG no necesita"));
+            refuseDamaged(file, Text::tr("declara entidades o su propio tipo de documento, que un "
+                                         "dibujo SVG no necesita"));
         case QXmlStreamReader::StartElement: {
             if (nodes.size() >= std::size_t(kMaxSvgElements) || open.size() >= kMaxSvgDepth)
-                refuseDamaged(file, tr("el dibujo SVG tiene demasiados elementos (el máximo es %1)")
-                                        .arg(kMaxSvgElements));
+                refuseDamaged(file,
+                              Text::tr("el dibujo SVG tiene demasiados elementos (el máximo es %1)")
+                                  .arg(kMaxSvgElements));
             Node node{open.empty() ? -1 : open.back(), {}, {}};
             for (const QXmlStreamAttribute& attribute : reader.attributes()) {
                 const QString value = attribute.value().toString();
@@ -135,11 +139,11 @@ void checkSvg(const QByteArray& bytes, const QString& file) {
         }
     }
     if (reader.hasError() || nodes.empty())
-        refuseDamaged(file, tr("sus datos están dañados o incompletos"));
+        refuseDamaged(file, Text::tr("sus datos están dañados o incompletos"));
     std::vector<qint64> cost(nodes.size(), 0);
     std::vector<char> state(nodes.size(), 0);
     if (drawnElements(nodes, ids, cost, state, 0, 0) > kMaxSvgDrawnElements)
-        refuseDamaged(file, tr("el dibujo SVG repite sus partes demasiadas veces"));
+        refuseDamaged(file, Text::tr("el dibujo SVG repite sus partes demasiadas veces"));
 }
 
 QImage renderSvg(const QByteArray& bytes, const QString& file, QSize area) {
@@ -148,7 +152,7 @@ QImage renderSvg(const QByteArray& bytes, const QString& file, QSize area) {
     const QSizeF size =
         renderer.viewBoxF().isEmpty() ? QSizeF(renderer.defaultSize()) : renderer.viewBoxF().size();
     if (!renderer.isValid() || size.isEmpty())
-        refuseDamaged(file, tr("no es un dibujo SVG que se pueda dibujar"));
+        refuseDamaged(file, Text::tr("no es un dibujo SVG que se pueda dibujar"));
     const QSize fitted = size.scaled(QSizeF(area), Qt::KeepAspectRatio)
                              .toSize()
                              .expandedTo(QSize(1, 1))

@@ -11,9 +11,9 @@ namespace tamiro {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("tamiro::DrawingChanges", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::DrawingChanges)
+};
 
 // Only where the drawings are matters here, never their pictures.
 class NoPictures : public PictureLoader {
@@ -25,7 +25,7 @@ public:
 void checkFolder(int f) {
     if (f < 1 || f > 10)
         throw PlatformError(
-            tr("no hay carpeta %1: las carpetas de dibujos van de la 1 a la 10").arg(f));
+            Text::tr("no hay carpeta %1: las carpetas de dibujos van de la 1 a la 10").arg(f));
 }
 
 QString extensionOf(const QString& name) {
@@ -73,10 +73,12 @@ std::int16_t DrawingChanges::last(int f) {
 std::int16_t DrawingChanges::freeNumber(int f, const Folders& at) {
     const std::int16_t before = last(f);
     if (before == kLastNumber)
-        throw PlatformError(tr("la carpeta %1 ya tiene %2 dibujos, los que caben: ponga el dibujo "
-                               "en otra carpeta")
-                                .arg(f)
-                                .arg(kLastNumber));
+        throw PlatformError(
+            //: %1 is the folder, %2 the most drawings a folder holds.
+            Text::tr("la carpeta %1 ya tiene %2 dibujos, los que caben: ponga el dibujo "
+                     "en otra carpeta")
+                .arg(f)
+                .arg(kLastNumber));
     const auto n = static_cast<std::int16_t>(before + 1);
     const QString numeral = QString::number(n);
     const auto inTheWay = [&](const QString& folder, const QStringList& names) {
@@ -84,9 +86,12 @@ std::int16_t DrawingChanges::freeNumber(int f, const Folders& at) {
         for (const QString& name : names)
             for (const QString& stray : found.value(nameKey(name)))
                 throw PlatformError(
-                    tr("el dibujo nuevo sería el %1 de la carpeta %2, pero ya hay un «%3» en "
-                       "«%4» que no es de ningún dibujo que vea el niño (quizá quedó de una copia "
-                       "que no terminó): bórrelo o muévalo a otro sitio y vuelva a intentarlo")
+                    //: %1 is the new drawing's number, %2 the folder, %3 the file in the way,
+                    //: %4 the folder it is in.
+                    Text::tr(
+                        "el dibujo nuevo sería el %1 de la carpeta %2, pero ya hay un «%3» en "
+                        "«%4» que no es de ningún dibujo que vea el niño (quizá quedó de una copia "
+                        "que no terminó): bórrelo o muévalo a otro sitio y vuelva a intentarlo")
                         .arg(numeral)
                         .arg(f)
                         .arg(stray, folder));
@@ -105,7 +110,7 @@ std::int16_t DrawingChanges::add(int f, const NewDrawing& drawing) {
     checkFolder(f);
     const QString extension = drawing.colouredExtension.toLower();
     if (extension != u".gif" && extension != u".jpg")
-        throw PlatformError(tr("el dibujo coloreado tiene que ser GIF o JPEG, no «%1»")
+        throw PlatformError(Text::tr("el dibujo coloreado tiene que ser GIF o JPEG, no «%1»")
                                 .arg(drawing.colouredExtension));
     Undo undo;
     std::unique_ptr<ContentWriter::Hold> hold;
@@ -147,13 +152,14 @@ std::int16_t DrawingChanges::checkedCount(int f, std::initializer_list<std::int1
     const std::int16_t count = last(f);
     for (const std::int16_t n : numbers)
         if (n < 1 || n > count)
-            throw PlatformError(count == 0
-                                    ? tr("la carpeta %1 no tiene dibujos que el niño vea").arg(f)
-                                    : tr("la carpeta %1 no tiene dibujo %2: el niño ve "
-                                         "los dibujos 1 a %3")
-                                          .arg(f)
-                                          .arg(n)
-                                          .arg(count));
+            throw PlatformError(
+                count == 0 ? Text::tr("la carpeta %1 no tiene dibujos que el niño vea").arg(f)
+                           : //: %1 is the folder, %2 the drawing asked for, %3 its last drawing.
+                    Text::tr("la carpeta %1 no tiene dibujo %2: el niño ve "
+                             "los dibujos 1 a %3")
+                        .arg(f)
+                        .arg(n)
+                        .arg(count));
     return count;
 }
 
@@ -163,14 +169,23 @@ std::vector<DrawingChanges::Slot> DrawingChanges::between(int f, const Folders& 
     // 2.GIF, or a JPEG the GIF hides) cannot be moved as one drawing.
     const auto coloured = byKey(files_, at.coloured), uncoloured = byKey(files_, at.uncoloured);
     const auto single = [&](const QString& folder, std::int16_t n, const QStringList& names) {
-        if (names.size() > 1)
-            throw PlatformError(tr("en «%1» hay %2 archivos con el número %3 (%4), y Tamiro sólo "
-                                   "usa uno: deje sólo el que quiera y vuelva a intentarlo")
-                                    .arg(folder)
-                                    .arg(names.size())
-                                    .arg(n)
-                                    .arg(QStringLiteral("«") + names.join(QStringLiteral("», «")) +
-                                         QStringLiteral("»")));
+        if (names.size() < 2)
+            return;
+        QString listed;
+        for (const QString& name : names) {
+            //: A file's name, quoted in a sentence.
+            const QString quoted = Text::tr("«%1»").arg(name);
+            //: One more name in a list: %1 the names so far, %2 the next.
+            listed = listed.isEmpty() ? quoted : Text::tr("%1, %2").arg(listed, quoted);
+        }
+        //: %1 is a folder, %n the number of files in it with the drawing number %2, named in
+        //: %3.
+        throw PlatformError(Text::tr("en «%1» hay %n archivo(s) con el número %2 (%3), y Tamiro "
+                                     "sólo usa uno: deje sólo el que quiera y vuelva a intentarlo",
+                                     nullptr, int(names.size()))
+                                .arg(folder)
+                                .arg(n)
+                                .arg(listed));
     };
     const QString app = files_.applicationFolder();
     std::vector<Slot> found;

@@ -7,6 +7,9 @@ set -euo pipefail
 unit=(
   # build (the tests included, the benchmarks not)
   cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev libxcb1-dev libgtest-dev zlib1g-dev
+  # the catalogues of the programs' texts: Qt's LinguistTools (lupdate, lrelease), and the
+  # tests' checks of them
+  qt6-tools-dev qt6-l10n-tools python3
   # the drawing maker: Qt's SVG module, the palette quantiser, the GIF writer,
   # and Qt's WebP reader
   qt6-svg-dev libimagequant-dev libgif-dev qt6-image-formats-plugins

@@ -14,12 +14,12 @@ namespace tamiro::teacher {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("tamiro::teacher", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::TeacherCommand)
+};
 
 const char* const kUsage = QT_TRANSLATE_NOOP(
-    "tamiro::teacher",
+    "tamiro::TeacherCommand",
     "Uso: tamiro-dibujo --carpeta N [--contenido CARPETA] [--tipo TIPO] [--pagina PAGINA] "
     "IMAGEN...\n"
     "Convierte cada IMAGEN (PNG, JPEG, GIF, BMP, WebP o SVG) en un dibujo para colorear y lo\n"
@@ -54,20 +54,21 @@ std::optional<QString> parse(const QStringList& arguments, Options& options) {
             QStringList{"--carpeta", "--contenido", "--tipo", "--pagina"}.contains(
                 equals > 0 ? argument.left(equals) : argument);
         if (!takesValue)
-            return tr("no conozco la opción «%1»").arg(argument);
+            return Text::tr("no conozco la opción «%1»").arg(argument);
         if (equals > 0) {
             value = argument.mid(equals + 1);
             argument.truncate(equals);
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
-            return tr("a «%1» le falta su valor").arg(argument);
+            return Text::tr("a «%1» le falta su valor").arg(argument);
         }
         if (argument == u"--carpeta") {
             bool number = false;
             options.folder = value.toInt(&number);
             if (!number || options.folder < 1 || options.folder > 10)
-                return tr("la carpeta tiene que ser un número del 1 al 10, no «%1»").arg(value);
+                return Text::tr("la carpeta tiene que ser un número del 1 al 10, no «%1»")
+                    .arg(value);
         } else if (argument == u"--contenido") {
             options.content = value;
         } else if (argument == u"--pagina") {
@@ -78,22 +79,24 @@ std::optional<QString> parse(const QStringList& arguments, Options& options) {
                                                            {"pagina", maker::Kind::Page},
                                                            {"foto", maker::Kind::Photo}};
             if (!kinds.contains(value))
-                return tr("el tipo tiene que ser contorno, sin-contorno, pagina o foto, no «%1»")
+                return Text::tr(
+                           "el tipo tiene que ser contorno, sin-contorno, pagina o foto, no «%1»")
                     .arg(value);
             options.kind = kinds.value(value);
             kindGiven = true;
         }
     }
     if (options.folder == 0)
-        return tr("falta --carpeta N");
+        return Text::tr("falta --carpeta N");
     if (options.pictures.isEmpty())
-        return tr("falta al menos una IMAGEN");
+        return Text::tr("falta al menos una IMAGEN");
     // A colouring page belongs to one coloured picture.
     if (options.page && options.pictures.size() > 1)
-        return tr("--pagina es la página para colorear de una sola IMAGEN, y hay %1")
+        //: %1 is how many pictures were given. --pagina and IMAGEN are the command's words.
+        return Text::tr("--pagina es la página para colorear de una sola IMAGEN, y hay %1")
             .arg(options.pictures.size());
     if (options.page && kindGiven && options.kind != maker::Kind::Page)
-        return tr("con --pagina el dibujo es siempre del tipo pagina");
+        return Text::tr("con --pagina el dibujo es siempre del tipo pagina");
     return std::nullopt;
 }
 
@@ -103,18 +106,19 @@ int addDrawings(const QStringList& arguments, const QString& installed, QTextStr
                 QTextStream& err) {
     if (arguments.contains(u"--ayuda") || arguments.contains(u"--help") ||
         arguments.contains(u"-h")) {
-        out << tr(kUsage) << Qt::flush;
+        out << Text::tr(kUsage) << Qt::flush;
         return 0;
     }
     Options options;
     if (const auto wrong = parse(arguments, options)) {
-        err << tr("tamiro-dibujo: %1.").arg(*wrong) << '\n' << tr(kUsage) << Qt::flush;
+        //: %1 is what is wrong with the command line, from the messages above.
+        err << Text::tr("tamiro-dibujo: %1.").arg(*wrong) << '\n' << Text::tr(kUsage) << Qt::flush;
         return 2;
     }
     const QString given = options.content.isEmpty() ? installed : options.content;
     const QString content = DiskFileSystem::folderOnDisk(given);
     if (content.isEmpty()) {
-        err << tr("No encuentro la carpeta de contenido «%1».").arg(given) << Qt::endl;
+        err << Text::tr("No encuentro la carpeta de contenido «%1».").arg(given) << Qt::endl;
         return 2;
     }
 
@@ -142,10 +146,12 @@ int addDrawings(const QStringList& arguments, const QString& installed, QTextStr
             out << relative(Variant::Coloured, n, pair.colouredExtension()) << ' '
                 << relative(Variant::Uncoloured, n, QStringLiteral(".gif")) << Qt::endl;
             for (const QString& warning : drawing.warnings)
-                err << tr("Aviso sobre «%1»: %2").arg(picture, warning) << Qt::endl;
+                //: %1 is the picture, %2 the drawing maker's warning about it.
+                err << Text::tr("Aviso sobre «%1»: %2").arg(picture, warning) << Qt::endl;
         } catch (const PlatformError& error) {
             refused = true;
-            err << tr("No añado «%1»: %2.").arg(picture, error.description()) << Qt::endl;
+            //: %1 is the picture, %2 why it is not added.
+            err << Text::tr("No añado «%1»: %2.").arg(picture, error.description()) << Qt::endl;
         }
     }
     return refused ? 1 : 0;

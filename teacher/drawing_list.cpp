@@ -109,6 +109,7 @@ void DrawingList::showFolder(const FolderContents& contents) {
         auto* item = new QListWidgetItem(markedIcon(drawing), tr("Dibujo %1").arg(drawing.number));
         QStringList about;
         if (!drawing.message.isEmpty() && drawing.findings.isEmpty())
+            //: %1 is the message the child is shown instead of the drawing.
             about << tr("El niño verá: «%1»").arg(drawing.message);
         if (!drawing.findings.isEmpty())
             about << findingLines(drawing.findings);

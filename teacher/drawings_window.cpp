@@ -79,10 +79,10 @@ DrawingsWindow::DrawingsWindow(const QString& contentFolder, QWidget* parent)
     remove_->setToolTip(tr("Mandar el dibujo elegido a la papelera (tecla Supr)"));
     earlier_ = new QPushButton(tr("◀ A&ntes"));
     earlier_->setAccessibleName(tr("Mover el dibujo un puesto antes"));
-    earlier_->setToolTip(earlier_->accessibleName() + tr(" (Ctrl+Izquierda)"));
+    earlier_->setToolTip(tr("Mover el dibujo un puesto antes (Ctrl+Izquierda)"));
     later_ = new QPushButton(tr("Des&pués ▶"));
     later_->setAccessibleName(tr("Mover el dibujo un puesto después"));
-    later_->setToolTip(later_->accessibleName() + tr(" (Ctrl+Derecha)"));
+    later_->setToolTip(tr("Mover el dibujo un puesto después (Ctrl+Derecha)"));
     auto* bar = new QHBoxLayout;
     for (QPushButton* button : {add_, remove_, earlier_, later_})
         bar->addWidget(button);
@@ -91,9 +91,12 @@ DrawingsWindow::DrawingsWindow(const QString& contentFolder, QWidget* parent)
     notice_ = wrappedLabel();
     notice_->setStyleSheet(
         QStringLiteral("background: #fff3c4; border: 1px solid #d8b200; padding: 6px"));
+    //: %1 is why the folder cannot be written (a sentence of its own, with or without its
+    //: final stop).
     notice_->setText(
-        tr("Aquí no se pueden añadir, mover ni quitar dibujos: %1%2")
-            .arg(readOnly_, readOnly_.endsWith(u'.') ? QString() : QStringLiteral(".")));
+        readOnly_.endsWith(u'.')
+            ? tr("Aquí no se pueden añadir, mover ni quitar dibujos: %1").arg(readOnly_)
+            : tr("Aquí no se pueden añadir, mover ni quitar dibujos: %1.").arg(readOnly_));
     notice_->setVisible(!readOnly_.isEmpty());
 
     folders_ = new FolderList(*pictures_);
@@ -261,22 +264,27 @@ void DrawingsWindow::showSelection() {
                                 : tr("Elija un dibujo para ver lo que dice de él la revisión."));
         return;
     }
-    QString files = drawing->uncoloured.isEmpty()
-                        ? tr("«%1», sin versión sin colorear").arg(drawing->coloured)
-                        : tr("«%1» y «%2»").arg(drawing->coloured, drawing->uncoloured);
+    //: The drawing's files: %1 the coloured one, %2 the uncoloured one.
+    const QString files = drawing->uncoloured.isEmpty()
+                              ? tr("«%1», sin versión sin colorear").arg(drawing->coloured)
+                              : tr("«%1» y «%2»").arg(drawing->coloured, drawing->uncoloured);
     const Finding::Severity worst =
         drawing->message.isEmpty() ? drawing->worst() : Finding::Severity::Fails;
     selection_->setStyleSheet(worst == Finding::Severity::Note
                                   ? QString()
                                   : QStringLiteral("color: %1").arg(severityColour(worst).name()));
-    QString text = tr("Dibujo %1 (%2): ").arg(drawing->number).arg(files);
+    const QString number = QString::number(drawing->number);
     if (!drawing->findings.isEmpty())
-        text += u'\n' + findingLines(drawing->findings);
-    else if (!drawing->message.isEmpty())
-        text += tr("el niño verá «%1».").arg(drawing->message);
-    else
-        text += tr("sin problemas.");
-    selection_->setText(text);
+        //: The drawing chosen: %1 its number, %2 its files, %3 the checker's lines about it,
+        //: one under another.
+        return selection_->setText(
+            tr("Dibujo %1 (%2): \n%3").arg(number, files, findingLines(drawing->findings)));
+    if (!drawing->message.isEmpty())
+        //: The drawing chosen: %1 its number, %2 its files, %3 what the child will see instead.
+        return selection_->setText(
+            tr("Dibujo %1 (%2): el niño verá «%3».").arg(number, files, drawing->message));
+    //: The drawing chosen: %1 its number, %2 its files.
+    selection_->setText(tr("Dibujo %1 (%2): sin problemas.").arg(number, files));
 }
 
 } // namespace tamiro::teacher

@@ -2,6 +2,7 @@
 
 #include "platform/formats/content_file.h"
 #include "platform/system/disk_file_system.h"
+#include "platform/system/languages.h"
 #include "teacher/add_drawings.h"
 #include "teacher/window_app.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication app(argc, argv);
+    const auto language = tamiro::useDesktopLanguage(tamiro::DiskFileSystem::programFolder());
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << tamiro::decodePath(QByteArray(argv[i]));

@@ -213,6 +213,7 @@ void PreviewDialog::refreshNumber() {
     try {
         const std::int16_t number = placing_.nextNumber(folder());
         save_->setText(
+            //: %1 is the number the new drawing takes, %2 the folder.
             tr("&Guardar como dibujo n.º %1 de la carpeta %2").arg(number).arg(folder()));
         numberProblem_->clear();
         save_->setEnabled(maker_.isLoaded());
@@ -250,14 +251,17 @@ void PreviewDialog::showDrawing() {
                  "Elíjala y las líneas saldrán de ella."));
     if (!ready)
         return;
+    //: %1 is the kind of picture the maker sees ("con contorno", "foto"...).
     automatic_->setText(tr("Automático: %1").arg(kindName(maker_.detectedKind())));
     const maker::Drawing& drawing = maker_.drawing();
     showPictures();
-    state_->setText(tr("Tipo: %1. %2 × %3 píxeles, %4 zonas para colorear.")
-                        .arg(kindName(drawing.kind))
-                        .arg(drawing.coloured.width())
-                        .arg(drawing.coloured.height())
-                        .arg(drawing.regions));
+    //: %1 is the kind of drawing ("con contorno", "foto"...), %2 × %3 its size, %n how many
+    //: parts the child may colour.
+    state_->setText(
+        tr("Tipo: %1. %2 × %3 píxeles, %n zona(s) para colorear.", nullptr, drawing.regions)
+            .arg(kindName(drawing.kind))
+            .arg(drawing.coloured.width())
+            .arg(drawing.coloured.height()));
     warnings_->setText(drawing.warnings.join(u'\n'));
     warnings_->setVisible(!drawing.warnings.isEmpty());
     if (!numberProblem_->text().isEmpty())

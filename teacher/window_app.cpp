@@ -1,19 +1,17 @@
-// The teacher's window as a program: Qt's own texts in Spanish, the content
+// The teacher's window as a program: the desktop's language, the content
 // folder from the command line, the window until it is closed.
 
 #include "teacher/window_app.h"
 
 #include "platform/formats/content_file.h"
 #include "platform/system/disk_file_system.h"
+#include "platform/system/languages.h"
 #include "teacher/drawings_window.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 #include <algorithm>
 #include <unistd.h>
 
@@ -32,12 +30,9 @@ int runWindow(int& argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tamiro-dibujo"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tamiro.Tamiro.Dibujos"));
-    // Qt's own texts (the file chooser, the buttons of message boxes) in Spanish.
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    QTranslator translator;
-    if (translator.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
+    // The desktop's language, Qt's own texts (the file chooser, the buttons
+    // of message boxes) with it.
+    const auto language = useDesktopLanguage(DiskFileSystem::programFolder());
 
     // --contenido CARPETA, --carpeta N and the pictures to add, as the
     // command takes them; "Abrir con" from a file manager gives pictures.

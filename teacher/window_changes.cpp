@@ -63,6 +63,8 @@ void DrawingsWindow::previewNext() {
     preview->setAttribute(Qt::WA_DeleteOnClose);
     ++previewed_;
     if (waiting_.size() > 1 || previewed_ > 1) // "Añadir «gato.png» (2 de 3)"
+        //: The preview's title: %1 says which picture is added, %2 of %3 is its place in the
+        //: queue.
         preview->setWindowTitle(tr("%1 (%2 de %3)")
                                     .arg(preview->windowTitle())
                                     .arg(previewed_)

@@ -4,12 +4,14 @@
 
 #include "checker/report_window.h"
 #include "platform/system/disk_file_system.h"
+#include "platform/system/languages.h"
 #include "platform/system/qt_picture_loader.h"
 #include "support/content_tree.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <functional>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -188,6 +190,53 @@ TEST(ContentReview, OneDamagedTreeGivesTheKeptReport) {
     ASSERT_EQ(list->count(), review.findings.size());
     for (int i = 0; i < list->count(); ++i)
         EXPECT_TRUE(list->item(i)->text().endsWith(review.findings[i].line())) << i;
+}
+
+// The same report in every language keeps its lines: in the same order, the
+// severity words in a column of their own, the file names as they are, so that
+// two reports compare line by line. x-test is the pseudo-language.
+TEST(ContentReview, TheReportKeepsItsLinesInEveryLanguage) {
+    ContentTree tree;
+    fineTree(tree);
+    for (const Damage& row : damages())
+        row.damage(tree);
+    const auto report = [&] {
+        return reportText(reviewOf(tree.folder()), QStringLiteral("/srv/tamiro")).split(u'\n');
+    };
+    // Where the file names start: after the notes' indentation.
+    const auto column = [](const QStringList& lines) {
+        return lines[1].indexOf(QRegularExpression("\\S"));
+    };
+    const QStringList spanish = report();
+    for (const char* locale : {"ca_ES.UTF-8", "ca_ES.UTF-8@valencia", "gl_ES.UTF-8", "eu_ES.UTF-8",
+                               "en_GB.UTF-8", "x-test"}) {
+        const Translations language(
+            chooseLanguage(
+                [&](const char* name) { return name == std::string("LANG") ? locale : ""; },
+                [](const QString& catalogue) {
+                    return QFile::exists(TAMIRO_TRANSLATIONS_DIR "/tamiro_" + catalogue + ".qm");
+                }),
+            TAMIRO_TRANSLATIONS_DIR);
+        const QStringList lines = report();
+        ASSERT_EQ(lines.size(), spanish.size()) << locale;
+        EXPECT_TRUE(lines.first().contains("/srv/tamiro")) << locale;
+        EXPECT_EQ(lines.join("").contains(u'⟦'), locale == std::string("x-test")) << locale;
+        QHash<QString, QString> words; // each Spanish severity word, as this language says it
+        for (qsizetype i = 1; i + 2 < lines.size(); ++i) {
+            const qsizetype at = column(lines), spanishAt = column(spanish);
+            EXPECT_EQ(lines[i].mid(at).section(": ", 0, 0).toStdString(),
+                      spanish[i].mid(spanishAt).section(": ", 0, 0).toStdString())
+                << locale << ", line " << i + 1;
+            const QString word = spanish[i].left(spanishAt).trimmed();
+            const QString said = lines[i].left(at).trimmed();
+            EXPECT_EQ(words.value(word, said).toStdString(), said.toStdString())
+                << locale << ", line " << i + 1;
+            words.insert(word, said);
+        }
+        // No word for a note; two words, told apart, for a warning and a failure.
+        EXPECT_EQ(words.value(""), "") << locale;
+        EXPECT_EQ(QSet<QString>(words.cbegin(), words.cend()).size(), 3) << locale;
+    }
 }
 
 // A folder of links to one drawing decodes it once, not once per link: the

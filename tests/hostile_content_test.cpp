@@ -62,25 +62,6 @@ QByteArray pngWithTexts() {
            png.mid(33); // after the signature and IHDR
 }
 
-QByteArray svg(const QString& link) {
-    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                          "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"40\" "
-                          "height=\"30\"><rect width=\"40\" height=\"30\" fill=\"red\"/>"
-                          "<image xlink:href=\"%1\" width=\"40\" height=\"30\"/></svg>")
-        .arg(link)
-        .toUtf8();
-}
-
-QByteArray gzipped(const QByteArray& bytes) {
-    const QByteArray zlib = qCompress(bytes); // its size, a header, the data, a sum
-    QByteArray tail(8, '\0');
-    qToLittleEndian(
-        quint32(crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()), uInt(bytes.size()))),
-        tail.data());
-    qToLittleEndian(quint32(bytes.size()), tail.data() + 4);
-    return QByteArray("\x1f\x8b\x08\0\0\0\0\0\0\x03", 10) + zlib.mid(6, zlib.size() - 10) + tail;
-}
-
 // Frames of one pixel, 100 ms each, on a logical screen of the size given.
 QByteArray animation(quint16 width, quint16 height, int frames) {
     QByteArray gif("GIF89a\0\0\0\0\x80\0\0\0\0\0\xff\xff\xff", 19);
@@ -101,9 +82,6 @@ enum Hostile {
     ManyScans,
     HugeIcon,
     LyingWav,
-    SvgLinkedFifo,
-    Svgz,
-    PngTexts,
     IconPngTexts,
     WideAnimation, // wider than any screen of the tests
     LongAnimation,
@@ -121,15 +99,12 @@ void makeHostile(Hostile kind, const QString& file) {
         QByteArray("RIFF\xff\xff\xff\xffWAVEfmt "
                    "\x10\0\0\0\1\0\1\0\x44\xac\0\0\x88\x58\1\0\2\0\x10\0data\xf0\xff\xff\xff",
                    44),
-        svg(file + ".fifo"), gzipped(svg({})), pngWithTexts(), iconOf(pngWithTexts()),
-        animation(2000, 100, 2), animation(1, 1, 501), QByteArray("SI\0\r\n", 5)};
+        iconOf(pngWithTexts()), animation(2000, 100, 2), animation(1, 1, 501),
+        QByteArray("SI\0\r\n", 5)};
     QByteArray path = QFile::encodeName(file);
     ::unlink(path.constData());
-    if (kind == SvgLinkedFifo)
-        ::mkfifo(path + ".fifo", 0600);
     if (kind == ControlName) // a good picture, by a name that clears a terminal
-        path = path.left(path.lastIndexOf('/') + 1) + "\x1b]0;Tamiro\x07\x1b[2J\x1b[H" +
-               path.mid(path.lastIndexOf('/') + 1);
+        path.insert(path.lastIndexOf('/') + 1, "\x1b]0;Tamiro\x07\x1b[2J\x1b[H");
     const char* const linked[] = {"/dev/zero", "/dev/urandom", "", "", "nada"};
     sockaddr_un address{AF_UNIX, {}};
     std::copy(path.begin(), path.begin() + std::min<qsizetype>(path.size(), 100), address.sun_path);
@@ -239,8 +214,6 @@ TEST_F(LargeDrawings, ClickedInTurnKeepTheLoaderWithinItsBudget) {
         EXPECT_LE(pictures.keptBytes(), QtPictureLoader::kKeptBytes) << "drawing " << n;
     }
     EXPECT_TRUE(messages.shown.isEmpty()) << qPrintable(messages.shown.join('\n'));
-    EXPECT_GE(pictures.decodes(), 8u);
-    EXPECT_FALSE(reviewContent(files, pictures).findings.isEmpty());
 }
 
 // TAMIRO_ROBUSTNESS_EVENTS: events (20000 by default); TAMIRO_ROBUSTNESS_SEED.

@@ -1,42 +1,98 @@
 // The buttons: a navigation step (what the drawing area shows, the sound, the
-// animation, what the brush then reveals), broken content, the brush image's
+// animation, what a drag with the mouse, a finger or a pen then reveals), each
+// button pressed once by a click or a tap, broken content, the brush image's
 // place, and printing with its switch file.
 
 #include "support/window_fixture.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalSpy>
+#include <QTabletEvent>
+#include <QTest>
 
 using namespace tamiro;
 using namespace tamiro::testing;
 
+namespace {
+
+enum class Input { Hover, Left, Right, Finger, Pen }; // a mouse button, a finger, a pen
+
+// Presses at the first point, moves through the others and lets go at the
+// last (one point: a click or a tap); a hover only moves. No control takes a
+// pen's events, so Qt makes mouse events of them.
+void drag(QWindow* window, Input input, const std::vector<QPoint>& points) {
+    static QPointingDevice* const screen = QTest::createTouchDevice();
+    static const QPointingDevice pen("pen", 2, QInputDevice::DeviceType::Stylus,
+                                     QPointingDevice::PointerType::Pen,
+                                     QInputDevice::Capability::Position, 1, 1);
+    for (size_t i = 0; i <= points.size(); ++i) {
+        const QPoint at = points[std::min(i, points.size() - 1)];
+        const int phase = i == 0 ? 0 : i < points.size() ? 1 : 2; // press, move, release
+        if (input == Input::Finger) {
+            auto touch = QTest::touchEvent(window, screen);
+            phase == 0 ? touch.press(0, at, window)
+                       : (phase == 1 ? touch.move(0, at, window) : touch.release(0, at, window));
+            continue;
+        }
+        if (input == Input::Pen) {
+            const QEvent::Type type[] = {QEvent::TabletPress, QEvent::TabletMove,
+                                         QEvent::TabletRelease};
+            QTabletEvent stroke(type[phase], &pen, at, window->mapToGlobal(at), 0.5, 0, 0, 0, 0, 0,
+                                {}, Qt::LeftButton, phase < 2 ? Qt::LeftButton : Qt::NoButton);
+            QApplication::sendEvent(window, &stroke);
+            EXPECT_FALSE(stroke.isAccepted()) << "a control took the pen";
+        }
+        const auto button = input == Input::Right ? Qt::RightButton : Qt::LeftButton;
+        if (input == Input::Hover || phase == 1)
+            QTest::mouseMove(window, at);
+        else
+            phase == 0 ? QTest::mousePress(window, button, {}, at)
+                       : QTest::mouseRelease(window, button, {}, at);
+    }
+}
+
+// A window started on the tree, shown on a screen of 1024 x 768.
+ColouringWindow& shown(World& w) {
+    ColouringWindow& f = w.startedWindow();
+    f.resize(1024, 768);
+    f.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
+    return f;
+}
+
+} // namespace
+
 // After a step the drawing area shows the uncoloured drawing (white) over its
 // picture, the coloured one (red); "previous" stretches from the hidden box, 2
-// pixels of border wider a side, leaving a red strip right and bottom. Mouse
-// moves with a button held reveal brush-sized rectangles around the pointer.
-TEST(Step, ShowsTheUncolouredOverTheColouredAndTheBrushRevealsIt) {
+// pixels of border wider a side, leaving a red strip right and bottom. A drag
+// then reveals brush-sized rectangles around the points it moves through, with
+// either mouse button, a finger or a pen alike, not clamped to the drawing; a
+// hover reveals nothing.
+TEST(Step, ShowsTheUncolouredOverTheColouredAndADragRevealsIt) {
     const struct {
         const char* clicks; // the last one a step; none: the title stays
         const char* sound;
-        Qt::MouseButtons held;
+        Input input;
         int brushWidth; // of the rectangles revealed, 0: none
     } rows[] = {
-        {"n", "\\sonido1.wav", Qt::NoButton, 0},
-        {"p", "\\sonido2.wav", Qt::NoButton, 0},
-        {"1", "\\sonido1.wav", Qt::LeftButton, 41},
-        {"bn", "\\sonido1.wav", Qt::LeftButton, 81},
-        {"", "", Qt::LeftButton, 0},
+        {"n", "\\sonido1.wav", Input::Hover, 0},
+        {"p", "\\sonido2.wav", Input::Hover, 0},
+        {"1", "\\sonido1.wav", Input::Left, 41},
+        {"bn", "\\sonido1.wav", Input::Finger, 81},
+        {"1", "\\sonido1.wav", Input::Pen, 41},
+        {"1", "\\sonido1.wav", Input::Right, 41},
+        {"", "", Input::Left, 0},
     };
-    const std::vector<QPoint> path{{60, 50}, {120, 50}, {180, 50}, {240, 120}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.clicks);
+        SCOPED_TRACE(std::string(row.clicks) + " " + std::to_string(int(row.input)));
         World w;
         w.content.basics(); // brush 1: 41 x 33 pixels
         w.content.drawing(1, 1, 301, 200);
         w.content.gif("medida/2.gif", 81, 33);
         w.content.gif("animados/1.gif", 20, 20);
-        ColouringWindow& f = w.startedWindow();
+        ColouringWindow& f = shown(w);
         QStringList animationWhileSounding;
         w.sound.onPlay = [&] { animationWhileSounding << f.animation->animationFile(); };
         for (const char* c = row.clicks; *c; ++c)
@@ -59,18 +115,40 @@ TEST(Step, ShowsTheUncolouredOverTheColouredAndTheBrushRevealsIt) {
             EXPECT_EQ(QColor(Qt::red), shown.pixelColor(150, 198)); // beyond 200 * 200 / (200 + 4)
             continue;
         }
-        for (const QPoint& at : path) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(at),
-                             f.drawingArea->mapToGlobal(QPointF(at)), Qt::NoButton, row.held,
-                             Qt::NoModifier);
-            QCoreApplication::sendEvent(f.drawingArea, &move);
-        }
+        const QPoint from = f.drawingArea->mapTo(&f, QPoint(0, 0));
+        drag(f.windowHandle(), row.input,
+             {from + QPoint(60, 50), from + QPoint(120, 50), from + QPoint(180, 50),
+              from + QPoint(240, 120), from + QPoint(4, 3)});
         EXPECT_FALSE(f.brushImage->isVisible());
-        QPainter painter(&expected);
-        for (const QPoint& at : path) // the brush centred, rounded to pixels
-            painter.fillRect(at.x() - row.brushWidth / 2, at.y() - 16, row.brushWidth, 33, Qt::red);
+        QPainter painter(&expected); // after the press, the brush centred, rounded to pixels
+        for (const QPoint& at :
+             {QPoint(120, 50), QPoint(180, 50), QPoint(240, 120), QPoint(4, 3)}) {
+            painter.setClipRect(at.x() - row.brushWidth / 2, at.y() - 16, row.brushWidth, 33);
+            painter.drawImage(0, 0, framedImage(301, 200, Qt::red)); // the coloured drawing
+        }
         painter.end();
         EXPECT_EQ(expected, f.drawingArea->surface().convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+// Each button takes one click or tap, also where a drawing taller than the
+// band above the bar reaches below it; the end button ends the program.
+TEST(Step, EachButtonTakesOneClickOrTap) {
+    for (const Input input : {Input::Left, Input::Finger, Input::Pen}) {
+        SCOPED_TRACE(int(input));
+        World w;
+        w.content.basics();
+        w.content.drawing(1, 1, 600, 1000);
+        ColouringWindow& f = shown(w);
+        w.click('n');
+        ASSERT_GT(f.drawingArea->geometry().bottom(), f.previousButton->geometry().top());
+        QSignalSpy ended(&f, &ColouringWindow::ended);
+        for (QAbstractButton* button : f.findChildren<QAbstractButton*>()) {
+            QSignalSpy clicked(button, &QAbstractButton::clicked);
+            drag(f.windowHandle(), input, {button->geometry().center()});
+            EXPECT_EQ(1, clicked.size()) << qPrintable(button->accessibleName());
+        }
+        EXPECT_EQ(1, ended.size()) << "the end button ends the program";
     }
 }
 
@@ -133,31 +211,15 @@ TEST(BrokenContent, NamedInAMessageAndTheWindowGoesOn) {
 
 using Brush = WindowTest;
 
-// Moves over the drawing area (or over the brush image itself) -> the brush
-// image's place, one after the other, with a brush of 615 x 495.
-TEST_F(Brush, CentresOnThePointerWhileAButtonIsHeld) {
-    content.basics();
+// A move over the brush image itself centres it on the pointer, with or
+// without a button held: the move is read from the image's corner.
+TEST_F(Brush, FollowsThePointerOverItself) {
+    content.basics(); // a brush of 615 x 495
     ColouringWindow& f = startedWindow();
-    const struct {
-        bool overTheBrush;
-        std::int16_t button, shift;
-        float x, y, left, top;
-    } rows[] = {
-        {false, LeftButton, 0, 1000, 2000, 693, 1753}, // 1000 - Int(307.5), 2000 - Int(247.5)
-        {true, 0, 0, 10, 20, 396, 1526},               // follows with or without a button
-        {false, 0, ShiftKey, 5000, 5000, 396, 1526},   // no button: stays
-        {false, RightButton, 0, 100, 50, -207, -197},  // any button; no clamping
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.x);
-        if (row.overTheBrush)
-            f.onBrushImageMouseMove(row.button, row.shift, row.x, row.y);
-        else
-            f.onDrawingAreaMouseMove(row.button, row.shift, row.x, row.y);
-        EXPECT_EQ(QPointF(row.left, row.top),
-                  QPointF(f.brushImage->leftTwips(), f.brushImage->topTwips()));
-        EXPECT_FALSE(f.brushImage->isVisible());
-    }
+    f.onDrawingAreaMouseMove(LeftButton, 0, 1000, 2000); // 1000 - Int(307.5), 2000 - Int(247.5)
+    f.onBrushImageMouseMove(0, 0, 10, 20);
+    EXPECT_EQ(QPointF(396, 1526), QPointF(f.brushImage->leftTwips(), f.brushImage->topTwips()));
+    EXPECT_FALSE(f.brushImage->isVisible());
 }
 
 using Printing = WindowTest;

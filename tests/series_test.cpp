@@ -6,7 +6,6 @@
 #include "support/window_state_access.h"
 
 #include <QFileInfo>
-#include <unistd.h>
 
 using namespace tamiro;
 using namespace tamiro::testing;
@@ -102,19 +101,4 @@ TEST(NumberedSeries, FilesPresentClicksAndFilesShown) {
         }
         EXPECT_TRUE(w.messages.shown.isEmpty()) << w.messages.shown.join('\n').toStdString();
     }
-}
-
-// Every drawing number up to the top present: stepping back from 1 reaches the
-// last one, 32767.
-TEST(NumberedSeries, BackFromOneReachesTheTopOfAFullSeries) {
-    World w;
-    w.content.basics();
-    w.content.drawing(1, 1);
-    const QByteArray first = QFile::encodeName(w.content.path("dibujos/1/si coloreado/1.gif"));
-    for (int n = 2; n <= 32767; ++n)
-        ASSERT_EQ(0, ::link(first.constData(), first.chopped(5) + QByteArray::number(n) + ".gif"));
-    ColouringWindow& f = w.startedWindow();
-    WindowStateAccess::of(f).pictureNumbers[1] = 1;
-    f.onPreviousClicked();
-    EXPECT_EQ(32767, f.state().pictureNumbers[1]);
 }

@@ -1,128 +1,101 @@
-// The window: its controls as designed and arranged, its layout on screens of
-// several sizes, its tiled background painted in whole or in part, and the
-// pictures built into it.
+// The window: its layout on screens of several sizes, its tab order, names and
+// focus, its tiled background painted in whole or in part, and the pictures
+// built into it.
 
 #include "support/window_fixture.h"
 
 #include <QApplication>
-#include <QImageReader>
 #include <QPainter>
 #include <QTest>
 #include <set>
-#include <tuple>
 
 using namespace tamiro;
 using namespace tamiro::testing;
 
-template <class C> static QRectF twips(const C& c) {
-    return QRectF(c.leftTwips(), c.topTwips(), c.widthTwips(), c.heightTwips());
-}
-
-// The place in twips, the colour and the picture of a control.
-static std::tuple<QRectF, QColor, QImage> looks(QWidget* w) {
-    if (auto* button = qobject_cast<GraphicalButton*>(w))
-        return {twips(*button), button->backColor(), button->picture().image()};
-    if (auto* box = qobject_cast<PictureBox*>(w))
-        return {twips(*box), box->backColor(), box->picture().image()};
-    return {twips(*qobject_cast<AnimationControl*>(w)), {}, {}};
+// A control's place in twips.
+static QRectF twips(QWidget* control) {
+    const auto of = [](const auto* c) {
+        return QRectF(c->leftTwips(), c->topTwips(), c->widthTwips(), c->heightTwips());
+    };
+    if (const auto* button = qobject_cast<GraphicalButton*>(control))
+        return of(button);
+    return of(dynamic_cast<Placed<QWidget>*>(control));
 }
 
 using Window = WindowTest;
 
-// Every control as designed, then arranged for a screen of 12000 x 9000 twips:
-// the bar centred on the designed span (rounded down) 100 above the bottom,
-// the folder buttons in two rows 545 apart, the drawing area centred above.
-TEST_F(Window, EveryControlAsDesignedAndArranged) {
-    screen.w = 12000;
-    screen.h = 9000;
-    ColouringWindow& f = makeWindow();
-    EXPECT_TRUE(f.windowFlags() & Qt::FramelessWindowHint);
-    const QColor face = f.palette().color(QPalette::Button), yellow(255, 255, 0);
-    struct Row {
-        QWidget* control;
-        float left, top, width, height;
-        QColor colour;
-        QString picture; // built-in picture, or none
-        float arrangedLeft, arrangedTop;
-    };
-    // In tab order; the hidden uncolouredHolder is skipped.
-    std::vector<Row> rows = {
-        {f.drawingArea, 720, 840, 10185, 6600, Qt::white, "T1.gif", 907.5, 840},
-        {f.endButton, 8280, 5040, 975, 1155, face, "B5.bmp", 9702, 7775},
-        {f.brushSizeButton, 9360, 5040, 975, 1125, face, "", 8677, 7775},
-        {f.animation, 0, 3240, 1365, 1350, {}, "", 11192.5, 840},
-        {f.previousButton, 960, 5040, 975, 1125, face, "B4.gif", 1852, 7775},
-        {f.nextButton, 2040, 5040, 975, 1125, face, "B3.gif", 2877, 7775}};
-    for (std::int16_t i = 0; i < 10; ++i)
-        rows.push_back({&f.folderButtons(i), 4200.0f + 600 * (i % 5), i < 5 ? 5040.0f : 5640.0f,
-                        495, 495, QColor(0, 255, 0), QStringLiteral("F%1.ico").arg(i),
-                        4927.0f + 545 * (i % 5), i < 5 ? 7775.0f : 8320.0f});
-    rows.push_back({f.uncolouredHolder, 6480, 960, 10245, 6660, Qt::white, "", 6480, 960});
-    rows.push_back({&f.pointerAndPrintButtons(ColouringWindow::kPointerButton), 7200, 5040, 975,
-                    1095, yellow, "B2.ico", 7652, 7775});
-    rows.push_back({&f.pointerAndPrintButtons(ColouringWindow::kPrintButton), 3120, 5040, 975, 1095,
-                    yellow, "B1.gif", 3902, 7775});
-
-    // The brush image: no picture yet, hidden, at its designed place and size.
-    EXPECT_EQ(QRectF(3720, 2520, 615, 495), twips(*f.brushImage));
-    EXPECT_TRUE(!f.brushImage->isVisible() && f.brushImage->picture().isNull());
-
-    f.show();
-    f.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    EXPECT_EQ(f.drawingArea, QApplication::focusWidget()) << "the drawing area has the focus";
-    QWidget* tab = f.drawingArea;
-    std::set<QString> names;
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.control->accessibleName().toStdString() + " " + row.picture.toStdString());
-        const QImage designed =
-            row.picture.isEmpty() ? QImage() : pictures.builtIn(row.picture).image();
-        EXPECT_EQ(
-            std::make_tuple(QRectF(row.left, row.top, row.width, row.height), row.colour, designed),
-            looks(row.control));
-        EXPECT_EQ(row.control == f.uncolouredHolder, row.control->isHidden());
-        if (row.control->isHidden() || row.control == f.drawingArea)
-            continue;
-        do
-            tab = tab->nextInFocusChain();
-        while (!(tab->focusPolicy() & Qt::TabFocus) || !tab->isVisible());
-        EXPECT_EQ(row.control, tab) << "next in the tab order";
-        EXPECT_TRUE(names.insert(row.control->accessibleName()).second) << "a name of its own";
-    }
-
-    f.arrangeControls();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.control->accessibleName().toStdString());
-        const float height = row.width == 975 ? 1125 : row.height; // the bar's buttons alike
-        EXPECT_EQ(QRectF(row.arrangedLeft, row.arrangedTop, row.width, height),
-                  std::get<0>(looks(row.control)));
-    }
-    // Widgets stand on the nearest pixels: 1852 / 15 = 123.47, 907.5 / 15 = 60.5.
-    EXPECT_EQ(QRect(123, 518, 65, 75), f.previousButton->geometry());
-    EXPECT_EQ(61, f.drawingArea->geometry().left());
-}
-
-// Start-up on screens of several sizes: the bar's left edge (centred on the
-// designed span, rounded down), its top, and the drawing area's place: centred
-// in the band above the bar, halves to even, or fitted with small margins.
+// Start-up on screens of several sizes: the bar centred on the designed span
+// (rounded down) 100 above the bottom, its folder buttons in two rows 545
+// apart; the drawing area centred in the band above the bar (halves to even),
+// or fitted with small margins when the margin is below 1; the animation 100
+// to its right.
 TEST_F(Window, LayoutForScreenSizes) {
     const struct {
-        float width, height, barLeft, barTop, pictureLeft, pictureTop, pictureHeight;
+        float width, height, barLeft, pictureLeft, pictureTop, pictureHeight;
     } rows[] = {
-        {9600, 7200, 652, 5975, -292.5, 5, 5950},            // 652.5 down; too tall: fitted
-        {8000, 9000, -148, 7775, -1092.5, 588, 6600},        // -147.5 down; 587.5 to even
-        {15360, 7830, 3532, 6605, 2587.5, 2, 6600},          // 2.5 to even
-        {15360, 7826, 3532, 6601, 2587.5, 5, 6576},          // 0.5 gives 0: fitted
-        {115200, 64800, 53452, 63575, 52507.5, 28488, 6600}, // past 16 bits
+        {12000, 9000, 1852, 907.5, 588, 6600},        // 587.5 to even
+        {9600, 7200, 652, -292.5, 5, 5950},           // 652.5 down; too tall: fitted
+        {8000, 9000, -148, -1092.5, 588, 6600},       // -147.5 down
+        {15360, 7830, 3532, 2587.5, 2, 6600},         // 2.5 to even
+        {15360, 7827, 3532, 2587.5, 1, 6600},         // exactly 1: centred
+        {15360, 7826, 3532, 2587.5, 5, 6576},         // 0.5 gives 0: fitted
+        {115200, 64800, 53452, 52507.5, 28488, 6600}, // past 16 bits
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.height);
         screen.w = row.width;
         screen.h = row.height;
         ColouringWindow& f = startedWindow();
-        EXPECT_EQ(QPointF(row.barLeft, row.barTop), twips(*f.previousButton).topLeft());
+        // The bar from left to right, from its left edge and top.
+        std::vector<std::pair<QWidget*, QRectF>> bar = {
+            {f.previousButton, {0, 0, 975, 1125}},
+            {f.nextButton, {1025, 0, 975, 1125}},
+            {&f.pointerAndPrintButtons(ColouringWindow::kPrintButton), {2050, 0, 975, 1125}},
+            {&f.pointerAndPrintButtons(ColouringWindow::kPointerButton), {5800, 0, 975, 1125}},
+            {f.brushSizeButton, {6825, 0, 975, 1125}},
+            {f.endButton, {7850, 0, 975, 1125}}};
+        for (std::int16_t i = 0; i < 10; ++i)
+            bar.push_back(
+                {&f.folderButtons(i), {3075.0f + 545 * (i % 5), i < 5 ? 0 : 545.0f, 495, 495}});
+        for (const auto& [control, place] : bar)
+            EXPECT_EQ(place.translated(row.barLeft, row.height - 1225), twips(control))
+                << qPrintable(control->accessibleName());
         EXPECT_EQ(QRectF(row.pictureLeft, row.pictureTop, 10185, row.pictureHeight),
-                  twips(*f.drawingArea));
+                  twips(f.drawingArea));
+        EXPECT_EQ(QPointF(row.pictureLeft + 10285, row.pictureTop), twips(f.animation).topLeft());
+        if (row.width ==
+            12000) { // widgets on the nearest pixels: 1852 / 15 = 123.47, 907.5 / 15 = 60.5
+            EXPECT_EQ(QRect(123, 518, 65, 75), f.previousButton->geometry());
+            EXPECT_EQ(61, f.drawingArea->geometry().left());
+        }
+    }
+}
+
+// The window has no title bar. Every control but the hidden holder takes the
+// tab in the window's order, after the drawing area, which has the focus; each
+// has a name of its own.
+TEST_F(Window, TabOrderNamesAndFocus) {
+    ColouringWindow& f = makeWindow();
+    EXPECT_TRUE(f.windowFlags() & Qt::FramelessWindowHint);
+    std::vector<QWidget*> order = {f.endButton, f.brushSizeButton, f.animation, f.previousButton,
+                                   f.nextButton};
+    for (std::int16_t i = 0; i < 10; ++i)
+        order.push_back(&f.folderButtons(i));
+    order.push_back(&f.pointerAndPrintButtons(ColouringWindow::kPointerButton));
+    order.push_back(&f.pointerAndPrintButtons(ColouringWindow::kPrintButton));
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    EXPECT_EQ(f.drawingArea, QApplication::focusWidget()) << "the drawing area has the focus";
+    QWidget* tab = f.drawingArea;
+    std::set<QString> names{f.drawingArea->accessibleName()};
+    for (QWidget* control : order) {
+        SCOPED_TRACE(control->accessibleName().toStdString());
+        do
+            tab = tab->nextInFocusChain();
+        while (!(tab->focusPolicy() & Qt::TabFocus) || !tab->isVisible());
+        EXPECT_EQ(control, tab) << "next in the tab order";
+        EXPECT_TRUE(names.insert(control->accessibleName()).second) << "a name of its own";
     }
 }
 
@@ -185,8 +158,8 @@ TEST_F(Window, BackgroundTiledFromTheCornerInWholeOrInPart) {
 }
 
 // The built-in pictures as the program reads them: see-through surrounds where
-// the button's colour shows, and rolling balls.
-TEST(BuiltInPictures, SeeThroughSurroundsAndRollingBalls) {
+// the button's colour shows, but for the printer, the door and the title.
+TEST(BuiltInPictures, SeeThroughAroundTheSubject) {
     World w;
     for (const QString name :
          {"I1.ico", "B2.ico", "F0.ico", "F1.ico", "F2.ico", "F3.ico", "F4.ico", "F5.ico", "F6.ico",
@@ -195,16 +168,5 @@ TEST(BuiltInPictures, SeeThroughSurroundsAndRollingBalls) {
         ASSERT_FALSE(image.isNull()) << name.toStdString();
         const bool opaque = QStringList{"B1.gif", "B5.bmp", "T1.gif"}.contains(name);
         EXPECT_EQ(!opaque, qAlpha(image.pixel(0, 0)) == 0) << name.toStdString();
-    }
-    for (const char* ball : {"B3.gif", "B4.gif"}) {
-        QImageReader reader(QStringLiteral(":/pictures/") + ball);
-        ASSERT_EQ(9, reader.imageCount()) << ball;
-        EXPECT_EQ(-1, reader.loopCount()) << "loops for ever";
-        const QImage first = reader.read();
-        EXPECT_EQ(3000, reader.nextImageDelay());
-        for (int i = 1; i < 9; ++i) {
-            EXPECT_NE(first, reader.read()) << "the ball rolls";
-            EXPECT_EQ(100, reader.nextImageDelay()) << ball << " frame " << i;
-        }
     }
 }

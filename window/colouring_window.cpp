@@ -57,7 +57,8 @@ ColouringWindow::ColouringWindow(Services services, QWidget* parent)
         folderButtons(i).setPlaceTwips(kFolderPlaces[i][0], kFolderPlaces[i][1], 495, 495);
         folderButtons(i).setBackColor(kGreen);
         folderButtons(i).setPicture(builtIn(pictures_, QStringLiteral("F%1.ico").arg(i)));
-        folderButtons(i).setAccessibleName(QStringLiteral("Carpeta %1").arg(i + 1));
+        //: The accessible name of a green button: it opens drawing folder %1.
+        folderButtons(i).setAccessibleName(tr("Carpeta %1").arg(i + 1));
     }
 
     nextButton = new GraphicalButton(this);
@@ -105,14 +106,16 @@ ColouringWindow::ColouringWindow(Services services, QWidget* parent)
     pointerAndPrintButtons(kPointerButton).raise();
     pointerAndPrintButtons(kPrintButton).raise();
 
-    nextButton->setAccessibleName(QStringLiteral("Dibujo siguiente"));
-    previousButton->setAccessibleName(QStringLiteral("Dibujo anterior"));
-    brushSizeButton->setAccessibleName(QStringLiteral("Tamaño del pincel"));
-    endButton->setAccessibleName(QStringLiteral("Salir"));
-    pointerAndPrintButtons(kPointerButton).setAccessibleName(QStringLiteral("Puntero"));
-    pointerAndPrintButtons(kPrintButton).setAccessibleName(QStringLiteral("Imprimir"));
-    drawingArea->setAccessibleName(QStringLiteral("Dibujo"));
-    animation->setAccessibleName(QStringLiteral("Animación"));
+    // What a screen reader says of each control.
+    nextButton->setAccessibleName(tr("Dibujo siguiente"));
+    previousButton->setAccessibleName(tr("Dibujo anterior"));
+    brushSizeButton->setAccessibleName(tr("Tamaño del pincel"));
+    endButton->setAccessibleName(tr("Salir"));
+    pointerAndPrintButtons(kPointerButton).setAccessibleName(tr("Puntero"));
+    pointerAndPrintButtons(kPrintButton).setAccessibleName(tr("Imprimir"));
+    //: The drawing the child colours.
+    drawingArea->setAccessibleName(tr("Dibujo"));
+    animation->setAccessibleName(tr("Animación"));
 
     // Tab order of the form's layout.
     std::vector<QWidget*> order = {drawingArea, endButton,      brushSizeButton,

@@ -1,5 +1,6 @@
 #include "platform/system/disk_file_system.h"
 #include "platform/system/event_sound_player.h"
+#include "platform/system/languages.h"
 #include "platform/system/qt_message_box.h"
 #include "platform/system/qt_picture_loader.h"
 #include "platform/system/qt_printer.h"
@@ -8,25 +9,18 @@
 #include "window/colouring_window.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tamiro"));
     // The desktop entry's name: a Wayland shell matches the window to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tamiro.Tamiro"));
+    // The desktop's language, with Qt's own texts (the message box's button)
+    // in it; Spanish for any language without a translation.
+    const auto language = tamiro::useDesktopLanguage(tamiro::DiskFileSystem::programFolder());
     tamiro::SingleInstance instance;
     if (!instance.runs())
         return 0; // the running copy comes to the front instead
-
-    // Qt's own texts (buttons of message boxes, errors) in Spanish.
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-    QTranslator translator;
-    if (translator.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
 
     tamiro::DiskFileSystem files(tamiro::DiskFileSystem::programFolder());
     tamiro::QtPictureLoader pictures(files);

@@ -2,6 +2,7 @@
 
 #include "platform/core/errors.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <cerrno>
 #include <fcntl.h>
@@ -74,15 +75,22 @@ QString decodePath(const QByteArray& bytes) {
 
 namespace {
 
+// Why a content file cannot be read: a description that completes the
+// child's message or the teacher's line, in lower case.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::FileProblems)
+};
+
 [[noreturn]] void missing(const QString& file) {
-    throw PlatformError(QStringLiteral("no encuentro el archivo «%1»").arg(file));
+    //: %1 is the file's path.
+    throw PlatformError(Text::tr("no encuentro el archivo «%1»").arg(file));
 }
 
 // Folders keep the message they always had; every other entry that is no
 // ordinary file is no file at all.
 void checkType(const QString& file, mode_t mode) {
     if (S_ISDIR(mode))
-        throw PlatformError(QStringLiteral("«%1» es una carpeta, no un archivo").arg(file));
+        throw PlatformError(Text::tr("«%1» es una carpeta, no un archivo").arg(file));
     if (!S_ISREG(mode))
         missing(file);
 }
@@ -103,12 +111,12 @@ ContentFile::ContentFile(const QString& file) : name_(file) {
     if (descriptor_ < 0) {
         if (errno == ENOENT || errno == ENXIO || errno == ENOTDIR || errno == ELOOP)
             missing(file);
-        throw PlatformError(QStringLiteral("no puedo abrir el archivo «%1»").arg(file));
+        throw PlatformError(Text::tr("no puedo abrir el archivo «%1»").arg(file));
     }
     // The entry may have been replaced between the two looks.
     if (::fstat(descriptor_, &info) != 0) {
         ::close(descriptor_);
-        throw PlatformError(QStringLiteral("no puedo leer el archivo «%1»").arg(file));
+        throw PlatformError(Text::tr("no puedo leer el archivo «%1»").arg(file));
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(descriptor_);
@@ -135,7 +143,7 @@ bool ContentFile::readInto(QByteArray& bytes, qint64 upTo) {
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            throw PlatformError(QStringLiteral("no puedo leer el archivo «%1»").arg(name_));
+            throw PlatformError(Text::tr("no puedo leer el archivo «%1»").arg(name_));
         if (got == 0)
             break; // the file shrank since it was opened
         at += got;
@@ -148,8 +156,9 @@ bool ContentFile::readInto(QByteArray& bytes, qint64 upTo) {
 QByteArray readContentFile(const QString& file, qint64 limit) {
     ContentFile input(file);
     if (input.size() > limit)
-        throw PlatformError(QStringLiteral("el archivo «%1» es demasiado grande (%2 bytes; el "
-                                           "máximo es %3)")
+        //: %1 is the file's path, %2 its size and %3 the largest size read, in bytes.
+        throw PlatformError(Text::tr("el archivo «%1» es demasiado grande (%2 bytes; el "
+                                     "máximo es %3)")
                                 .arg(file)
                                 .arg(input.size())
                                 .arg(limit));

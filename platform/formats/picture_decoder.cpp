@@ -4,20 +4,27 @@
 #include "platform/formats/picture_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace tamiro {
 
 namespace {
 
+// What is wrong with a picture file: a description that completes the
+// child's message or the teacher's line, in lower case.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::PictureProblems)
+};
+
 QString readerProblem(QImageReader::ImageReaderError error) {
     switch (error) {
     case QImageReader::InvalidDataError:
-        return QStringLiteral("sus datos están dañados o incompletos");
+        return Text::tr("sus datos están dañados o incompletos");
     case QImageReader::DeviceError:
-        return QStringLiteral("no se ha podido leer");
+        return Text::tr("no se ha podido leer");
     default:
-        return QStringLiteral("no se ha podido descodificar");
+        return Text::tr("no se ha podido descodificar");
     }
 }
 

@@ -6,9 +6,20 @@
 #include "platform/formats/icon_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace tamiro {
+
+namespace {
+
+// What is wrong with a picture file: a description that completes the
+// child's message or the teacher's line, in lower case.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::PictureProblems)
+};
+
+} // namespace
 
 bool tooLargePicture(QSize size) {
     return size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
@@ -16,7 +27,8 @@ bool tooLargePicture(QSize size) {
 }
 
 void refusePictureSize(const QString& file, QSize size) {
-    throw PlatformError(QStringLiteral("la imagen «%1» es demasiado grande (%2 × %3 píxeles)")
+    //: %1 is the file's path, %2 × %3 the picture's size.
+    throw PlatformError(Text::tr("la imagen «%1» es demasiado grande (%2 × %3 píxeles)")
                             .arg(file)
                             .arg(size.width())
                             .arg(size.height()),
@@ -25,8 +37,9 @@ void refusePictureSize(const QString& file, QSize size) {
 
 void refuseIconSize(const QString& file, QSize size) {
     throw PlatformError(
-        QStringLiteral("el icono «%1» está dañado: mide %2 × %3 píxeles y un icono no pasa de "
-                       "%4 × %4")
+        //: %1 is the file's path, %2 × %3 the size it says, %4 × %4 the largest an icon has.
+        Text::tr("el icono «%1» está dañado: mide %2 × %3 píxeles y un icono no pasa de "
+                 "%4 × %4")
             .arg(file)
             .arg(size.width())
             .arg(size.height())
@@ -35,7 +48,8 @@ void refuseIconSize(const QString& file, QSize size) {
 
 void refuseDamaged(const QString& file, const QString& problem, PlatformError::Cause cause) {
     throw PlatformError(
-        QStringLiteral("el archivo «%1» no es una imagen válida: %2").arg(file, problem), cause);
+        //: %1 is the file's path, %2 what is wrong with it, from the descriptions that follow.
+        Text::tr("el archivo «%1» no es una imagen válida: %2").arg(file, problem), cause);
 }
 
 PictureFormat pictureFormat(const QByteArray& bytes) {
@@ -69,10 +83,9 @@ QByteArray readerFormat(PictureFormat format) {
 void refuseUnwantedFormat(const QString& file, PictureFormat format) {
     if (file.endsWith(u".ico", Qt::CaseInsensitive)) {
         if (format != PictureFormat::Icon)
-            refuseDamaged(file, QStringLiteral("no es un icono"),
-                          PlatformError::Cause::OtherFormat);
+            refuseDamaged(file, Text::tr("no es un icono"), PlatformError::Cause::OtherFormat);
     } else if (format == PictureFormat::None || format == PictureFormat::Icon) {
-        refuseDamaged(file, QStringLiteral("no es una imagen GIF, JPEG ni BMP"),
+        refuseDamaged(file, Text::tr("no es una imagen GIF, JPEG ni BMP"),
                       PlatformError::Cause::OtherFormat);
     }
 }
@@ -163,7 +176,8 @@ QByteArray readPictureFile(ContentFile& input) {
     const QString& file = input.name();
     if (input.size() > kMaxPictureFileBytes)
         throw PlatformError(
-            QStringLiteral("el archivo «%1» es demasiado grande para ser una imagen (%2 MB)")
+            //: %1 is the file's path, %2 its size in megabytes.
+            Text::tr("el archivo «%1» es demasiado grande para ser una imagen (%2 MB)")
                 .arg(file)
                 .arg(input.size() / (qint64{1024} * 1024)),
             PlatformError::Cause::TooLarge);
@@ -181,7 +195,9 @@ QByteArray readPictureFile(ContentFile& input) {
         refuseIconSize(file, icon);
     if (const int scans = jpegScans(data); scans > kMaxJpegScans)
         throw PlatformError(
-            QStringLiteral("la imagen «%1» tiene demasiadas pasadas (%2; el máximo es %3)")
+            //: A JPEG saved in passes, each adding detail: %1 is the file's path, %2 its number
+            //: of passes.
+            Text::tr("la imagen «%1» tiene demasiadas pasadas (%2; el máximo es %3)")
                 .arg(file)
                 .arg(scans)
                 .arg(kMaxJpegScans));

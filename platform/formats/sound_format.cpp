@@ -3,6 +3,7 @@
 #include "platform/core/errors.h"
 #include "platform/formats/content_file.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <bit>
@@ -12,6 +13,12 @@
 namespace tamiro {
 
 namespace {
+
+// Why a sound will not play: a description that completes the teacher's
+// line, in lower case.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::SoundProblems)
+};
 
 // The library refuses a RIFF size or a chunk size of 0 or of 64 MB and more.
 constexpr quint32 kLargestChunk = 64u * 1024 * 1024;
@@ -33,10 +40,10 @@ const char kPcmGuid[16] = {1,          0, 0, 0,          0, 0,    0x10,       0,
 QString skipToChunk(const QByteArray& wav, qsizetype& at, const char* id, quint32& size) {
     for (;;) {
         if (at + 8 > wav.size())
-            return QStringLiteral("está incompleto o sus partes están mal encadenadas");
+            return Text::tr("está incompleto o sus partes están mal encadenadas");
         size = qFromLittleEndian<quint32>(wav.constData() + at + 4);
         if (size == 0 || size >= kLargestChunk)
-            return QStringLiteral("su cabecera dice que una de sus partes mide %1 bytes").arg(size);
+            return Text::tr("su cabecera dice que una de sus partes mide %1 bytes").arg(size);
         const bool found = memcmp(wav.constData() + at, id, 4) == 0;
         at += 8;
         if (found)
@@ -51,19 +58,21 @@ SoundFormat soundFormat(const QByteArray& wav) {
     SoundFormat format;
     const char* bytes = wav.constData();
     if (wav.size() < 12 || memcmp(bytes, "RIFF", 4) != 0 || memcmp(bytes + 8, "WAVE", 4) != 0)
-        return {QStringLiteral("no es un archivo WAV")};
+        return {Text::tr("no es un archivo WAV")};
     const quint32 riffSize = qFromLittleEndian<quint32>(bytes + 4);
     if (riffSize == 0 || riffSize >= kLargestChunk)
-        return {QStringLiteral("su cabecera dice que mide %1 bytes").arg(riffSize)};
+        return {Text::tr("su cabecera dice que mide %1 bytes").arg(riffSize)};
     qsizetype at = 12;
     quint32 size = 0;
+    // untranslated: the name of a part of the file
     if (QString problem = skipToChunk(wav, at, "fmt ", size); !problem.isEmpty())
         return {problem};
     const bool extensible = size == 40;
     if (size != 16 && size != 18 && !extensible)
-        return {QStringLiteral("su cabecera de formato es de un tipo que no se puede tocar")};
+        //: Its format header is of a kind the sound library cannot play.
+        return {Text::tr("su cabecera de formato es de un tipo que no se puede tocar")};
     if (at + size > wav.size())
-        return {QStringLiteral("está incompleto")};
+        return {Text::tr("está incompleto")};
     const char* fmt = bytes + at;
     const quint16 tag = qFromLittleEndian<quint16>(fmt);
     format.channels = qFromLittleEndian<quint16>(fmt + 2);
@@ -73,29 +82,29 @@ SoundFormat soundFormat(const QByteArray& wav) {
     const quint32 mask = extensible ? qFromLittleEndian<quint32>(fmt + 20) : 0;
     at += size;
     if (!pcm || (format.bits != 8 && format.bits != 16))
-        return {QStringLiteral("no es PCM de 8 o 16 bits"), format.channels, format.rate,
-                format.bits};
+        return {Text::tr("no es PCM de 8 o 16 bits"), format.channels, format.rate, format.bits};
     if (format.channels == 0 || format.rate == 0)
-        return {QStringLiteral("su cabecera dice que tiene %1 canales a %2 Hz")
+        //: %1 is the number of channels, %2 the rate, as the file's header says.
+        return {Text::tr("su cabecera dice que tiene %1 canales a %2 Hz")
                     .arg(format.channels)
                     .arg(format.rate)};
     if (format.channels > kMaxChannels || quint32(format.rate) > kMaxRate)
-        return {QStringLiteral("tiene %1 canales a %2 Hz, más de lo que el sonido del "
-                               "ordenador admite")
+        //: %1 is the number of channels, %2 the rate.
+        return {Text::tr("tiene %1 canales a %2 Hz, más de lo que el sonido del "
+                         "ordenador admite")
                     .arg(format.channels)
                     .arg(format.rate)};
     const int placed = std::popcount(mask & ((1u << kKnownPlaces) - 1));
     if (placed != format.channels && format.channels > kMaxChannelsUnplaced)
-        return {
-            QStringLiteral("tiene %1 canales sin decir dónde suena cada uno").arg(format.channels)};
+        return {Text::tr("tiene %1 canales sin decir dónde suena cada uno").arg(format.channels)};
     if (QString problem = skipToChunk(wav, at, "data", size); !problem.isEmpty())
         return {problem};
     const int frame = format.channels * format.bits / 8;
     if (size % quint32(format.bits / 8) != 0)
-        return {QStringLiteral("su parte de sonido está cortada a medias")};
+        return {Text::tr("su parte de sonido está cortada a medias")};
     const qint64 heard = std::min<qint64>(size, wav.size() - at) / frame;
     if (heard <= 0)
-        return {QStringLiteral("no tiene sonido")};
+        return {Text::tr("no tiene sonido")};
     format.seconds = double(heard) / format.rate;
     return format;
 }

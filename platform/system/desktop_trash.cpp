@@ -19,9 +19,9 @@ namespace tamiro {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("tamiro::ContentWriter", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::ContentWriter)
+};
 
 // Which mount a path is on: a rename only works within one.
 struct Mount {
@@ -120,11 +120,12 @@ TrashPlace trashFor(const QString& folder) {
     QDir().mkpath(data);
     if (ownFolder(data + QStringLiteral("/Trash")) == 0)
         return {data + QStringLiteral("/Trash"), {}, true};
-    throw PlatformError(tr("no puedo llevar los archivos a la papelera: en este disco, la "
-                           "papelera tiene que estar en «%1», donde usted no puede escribir. Un "
-                           "administrador puede hacer allí una papelera para todos "
-                           "(«sudo mkdir %2» y «sudo chmod 1777 %2»)")
-                            .arg(top, sharedTrash));
+    throw PlatformError(
+        Text::tr("no puedo llevar los archivos a la papelera: en este disco, la "
+                 "papelera tiene que estar en «%1», donde usted no puede escribir. Un "
+                 "administrador puede hacer allí una papelera para todos "
+                 "(«sudo mkdir %2» y «sudo chmod 1777 %2»)")
+            .arg(top, sharedTrash));
 }
 
 // The record's Path: the original's bytes, escaped as a URL's path.
@@ -185,7 +186,7 @@ Trashed moveToTrash(const QString& file) {
         if (const int error = ownFolder(trash.folder + QLatin1String(part)))
             throw writeFailure(error, trash.folder);
 
-    const QByteArray record =
+    const QByteArray record = // untranslated: the desktop's own record
         "[Trash Info]\nPath=" + recordPath(original, trash.top) + "\nDeletionDate=" +
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1() +
         '\n';

@@ -18,9 +18,9 @@ namespace tamiro {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("tamiro::ContentWriter", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::ContentWriter)
+};
 
 [[noreturn]] void fail(int error, const QString& folder) {
     throw writeFailure(error, folder);
@@ -119,9 +119,10 @@ bool PosixContentWriter::makeFolder(const QString& folder) {
     if (::stat(path.constData(), &info) == 0) {
         if (S_ISDIR(info.st_mode))
             return false;
-        throw PlatformError(tr("«%1» no es una carpeta, y ahí tiene que haber una: muévalo a otro "
-                               "sitio y vuelva a intentarlo")
-                                .arg(folder));
+        throw PlatformError(
+            Text::tr("«%1» no es una carpeta, y ahí tiene que haber una: muévalo a otro "
+                     "sitio y vuelva a intentarlo")
+                .arg(folder));
     }
     const QString parent = folderOf(folder);
     struct stat above {};
@@ -133,9 +134,10 @@ bool PosixContentWriter::makeFolder(const QString& folder) {
         if (error == EEXIST && ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode))
             return false;
         if (error == EEXIST)
-            throw PlatformError(tr("«%1» no lleva a ninguna carpeta: compruebe adónde lleva y "
-                                   "vuelva a intentarlo")
-                                    .arg(folder));
+            throw PlatformError(
+                Text::tr("«%1» no lleva a ninguna carpeta: compruebe adónde lleva y "
+                         "vuelva a intentarlo")
+                    .arg(folder));
         fail(error, parent);
     }
     // In a folder the teachers share, what they make is theirs too, and what
@@ -201,9 +203,10 @@ QString PosixContentWriter::copyTemporary(const QString& file) {
 void PosixContentWriter::rename(const QString& from, const QString& to) {
     const int error = renameWithoutReplacing(from, to);
     if (error == EEXIST)
-        throw PlatformError(tr("ya hay un archivo «%1», y no escribo encima de nada: bórrelo o "
-                               "muévalo a otro sitio y vuelva a intentarlo")
-                                .arg(to));
+        throw PlatformError(
+            Text::tr("ya hay un archivo «%1», y no escribo encima de nada: bórrelo o "
+                     "muévalo a otro sitio y vuelva a intentarlo")
+                .arg(to));
     if (error)
         fail(error, folderOf(to));
     syncFolder(folderOf(to));
@@ -259,9 +262,10 @@ std::unique_ptr<ContentWriter::Hold> PosixContentWriter::hold(const QString& fol
             break; // no locks on this file system
         if (deadline.hasExpired()) {
             ::close(descriptor);
-            throw PlatformError(tr("alguien está cambiando ahora mismo los dibujos de la carpeta "
-                                   "«%1»: espere a que termine y vuelva a intentarlo")
-                                    .arg(folder));
+            throw PlatformError(
+                Text::tr("alguien está cambiando ahora mismo los dibujos de la carpeta "
+                         "«%1»: espere a que termine y vuelva a intentarlo")
+                    .arg(folder));
         }
         ::usleep(20000);
     }

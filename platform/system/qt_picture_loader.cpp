@@ -6,6 +6,7 @@
 #include "platform/formats/picture_decoder.h"
 #include "platform/formats/picture_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 void tamiroInitPictures() {
@@ -13,6 +14,14 @@ void tamiroInitPictures() {
 }
 
 namespace tamiro {
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::PictureProblems)
+};
+
+} // namespace
 
 Picture QtPictureLoader::load(const QString& path) {
     const QString file = files_.resolve(path);
@@ -51,7 +60,8 @@ Picture QtPictureLoader::builtIn(const QString& name) {
     (void)registered;
     QFile input(QStringLiteral(":/pictures/") + name);
     if (!input.open(QIODevice::ReadOnly))
-        throw PlatformError(QStringLiteral("no encuentro la imagen interna «%1»").arg(name));
+        //: A picture built into the program: %1 is its name.
+        throw PlatformError(Text::tr("no encuentro la imagen interna «%1»").arg(name));
     return Picture(decodePicture(input.readAll(), name), name);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/core/errors.h"
 #include "platform/core/logging.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -14,6 +15,13 @@
 namespace tamiro {
 
 namespace {
+
+// Why the printer did not print: a description that completes the child's
+// message, in lower case.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::PrinterProblems)
+};
+
 // Qt hands the finished document to the CUPS spooler when the painter ends,
 // but does not look at the answer: a queue that refuses the job loses the
 // page without a word. The answer is still there as the last error of the
@@ -60,7 +68,7 @@ void QtPrinter::paintPicture(const Picture& picture, float x, float y, float wid
     if (!painter_ || !painter_->isActive()) {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
-            fail(QStringLiteral("no hay ninguna impresora predeterminada"));
+            fail(Text::tr("no hay ninguna impresora predeterminada"));
         printerName_ = info.printerName();
         qCDebug(lcPrinter, "imprimo en «%s»", qUtf8Printable(printerName_));
         printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
@@ -71,7 +79,8 @@ void QtPrinter::paintPicture(const Picture& picture, float x, float y, float wid
         printer_->setPageMargins(layout.minimumMargins(), layout.units());
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(printer_.get()))
-            fail(QStringLiteral("la impresora «%1» no puede empezar a imprimir").arg(printerName_));
+            //: %1 is the printer's name.
+            fail(Text::tr("la impresora «%1» no puede empezar a imprimir").arg(printerName_));
     }
     // The painter's origin is the corner of the printable area; a twip is
     // 1/1440 of an inch whatever the printer's resolution.
@@ -87,11 +96,11 @@ void QtPrinter::endDoc() {
     painter_.reset();
     printer_.reset();
     if (!ended)
-        fail(QStringLiteral("la impresora «%1» no ha podido terminar el documento")
-                 .arg(printerName_));
+        fail(Text::tr("la impresora «%1» no ha podido terminar el documento").arg(printerName_));
     const QString refusal = spoolerRefusal();
     if (!refusal.isEmpty())
-        fail(QStringLiteral("la impresora «%1» no ha aceptado el documento (%2)")
+        //: %1 is the printer's name, %2 the print system's answer, in its own words.
+        fail(Text::tr("la impresora «%1» no ha aceptado el documento (%2)")
                  .arg(printerName_, refusal));
     qCDebug(lcPrinter, "la impresora «%s» ha aceptado el documento", qUtf8Printable(printerName_));
 }

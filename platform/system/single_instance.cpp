@@ -1,5 +1,6 @@
 #include "platform/system/single_instance.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QLocalSocket>
@@ -61,7 +62,12 @@ SingleInstance::SingleInstance() {
         if (socket.waitForConnected(1000))
             return;
     }
-    std::fputs("Tamiro ya está abierto, pero no contesta.\n", stderr);
+    //: On the terminal, when the child's program is started while a copy that does not
+    //: answer is running.
+    std::fputs(qUtf8Printable(QCoreApplication::translate("tamiro::ColouringWindow",
+                                                          "Tamiro ya está abierto, pero no "
+                                                          "contesta.\n")),
+               stderr);
 }
 
 SingleInstance::~SingleInstance() {

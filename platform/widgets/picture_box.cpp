@@ -11,6 +11,14 @@
 
 namespace tamiro {
 
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(tamiro::PictureProblems)
+};
+
+} // namespace
+
 // The parts of the window that the X server says were uncovered. Qt itself
 // answers an uncovering by copying its own copy of the window back, which
 // would bring back what was drawn on the box; and Qt's own repaints (showing a
@@ -139,8 +147,9 @@ constexpr int kMaxPointerSide = 256;
 void PictureBox::setMouseIcon(const Picture& icon) {
     if (icon.widthPixels() > kMaxPointerSide || icon.heightPixels() > kMaxPointerSide)
         throw PlatformError(
-            QStringLiteral("el puntero «%1» es demasiado grande: mide %2 × %3 píxeles y no puede "
-                           "pasar de %4 × %4")
+            //: %1 is the pointer's file, %2 × %3 its size, %4 × %4 the largest a pointer may be.
+            Text::tr("el puntero «%1» es demasiado grande: mide %2 × %3 píxeles y no puede "
+                     "pasar de %4 × %4")
                 .arg(icon.file())
                 .arg(icon.widthPixels())
                 .arg(icon.heightPixels())
