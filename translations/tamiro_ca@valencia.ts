@@ -410,7 +410,7 @@ i diu, fitxer per fitxer, el que veurà el xiquet.
     </message>
     <message>
         <source>no se verá nunca: el nombre tiene que ser un número (1, 2, 3…). Cámbieselo por el número que le toque.</source>
-        <translation>no es veurà mai: el nom ha de ser un número (1, 2, 3…). Canvie-li&apos;l pel número que li toque.</translation>
+        <translation>no es veurà mai: el nom ha de ser un número (1, 2, 3…). Canvie-li el nom pel número que li toque.</translation>
     </message>
     <message>
         <source>no se verá nunca: el número está mal escrito (con ceros delante o con signo). Cámbiele el nombre a «%1».</source>
@@ -604,7 +604,7 @@ i diu, fitxer per fitxer, el que veurà el xiquet.
     <message>
         <source>no se verá, y junto al dibujo quedará un hueco vacío: %1. %2</source>
         <extracomment>%1 is why the animation does not play, %2 what to do about it.</extracomment>
-        <translation>no es veurà, i al costat del dibuix quedarà un buit: %1. %2</translation>
+        <translation>no es veurà, i al costat del dibuix quedarà un espai buit: %1. %2</translation>
     </message>
     <message>
         <source>no hay animación 1: junto al dibujo no se verá ninguna. Ponga una animación GIF con el nombre «%1».</source>
@@ -635,7 +635,7 @@ i diu, fitxer per fitxer, el que veurà el xiquet.
     <message>
         <source>el pincel no crece: mide %1 y el anterior %2. Ordene los pinceles de menor a mayor.</source>
         <extracomment>%1 is the brush size&apos;s size, %2 the size of the one before.</extracomment>
-        <translation>el pinzell no creix: mesura %1 i l&apos;anterior %2. Ordene els pinzells de menor a major.</translation>
+        <translation>el pinzell no creix: mesura %1 i l&apos;anterior %2. Ordene els pinzells del més xicotet al més gran.</translation>
     </message>
     <message numerus="yes">
         <source>%n tamaño(s) de pincel</source>
@@ -911,7 +911,7 @@ ERROR: %1</translation>
     </message>
     <message>
         <source>«%1» no es una carpeta, y ahí tiene que haber una: muévalo a otro sitio y vuelva a intentarlo</source>
-        <translation>«%1» no és una carpeta, i ací n&apos;hi ha d&apos;haver una: moga&apos;l a un altre lloc i torne a intentar-ho</translation>
+        <translation>«%1» no és una carpeta, i allí n&apos;hi ha d&apos;haver una: moga&apos;l a un altre lloc i torne a intentar-ho</translation>
     </message>
     <message>
         <source>«%1» no lleva a ninguna carpeta: compruebe adónde lleva y vuelva a intentarlo</source>
@@ -932,12 +932,12 @@ ERROR: %1</translation>
     </message>
     <message>
         <source>no tiene permiso para escribir en la carpeta «%1»: pida a un administrador que le dé permiso</source>
-        <translation>no té permís per a escriure en la carpeta «%1»: demane a un administrador que li&apos;n done</translation>
+        <translation>no té permís per a escriure en la carpeta «%1»: demane a un administrador que li done permís</translation>
     </message>
     <message>
         <source>no tiene permiso para escribir en la carpeta «%1», que sólo puede cambiar «%2»: pida a un administrador que le dé permiso</source>
         <extracomment>%1 is the folder, %2 the login of the only one who may change it.</extracomment>
-        <translation>no té permís per a escriure en la carpeta «%1», que només pot canviar «%2»: demane a un administrador que li&apos;n done</translation>
+        <translation>no té permís per a escriure en la carpeta «%1», que només pot canviar «%2»: demane a un administrador que li done permís</translation>
     </message>
     <message>
         <source>usted ya está en el grupo «%1», que puede escribir en la carpeta «%2», pero eso vale desde la próxima vez que entre: cierre la sesión, vuelva a entrar y vuelva a intentarlo</source>
