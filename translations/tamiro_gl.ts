@@ -1271,7 +1271,7 @@ ERRO: %1</translation>
     </message>
     <message>
         <source>su parte de sonido está cortada a medias</source>
-        <translation>a súa parte de son está cortada á metade</translation>
+        <translation>a súa parte de son está cortada a medias</translation>
     </message>
     <message>
         <source>no tiene sonido</source>
