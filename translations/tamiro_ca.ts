@@ -290,7 +290,7 @@ i diu, fitxer per fitxer, el que veurà l&apos;infant.
     </message>
     <message>
         <source>tiene partes transparentes, y por ellas se verán los colores antes de pintar. Guárdelo sin transparencia, con el fondo blanco.</source>
-        <translation>té parts transparents, i per elles es veuran els colors abans de pintar. Deseu-lo sense transparència, amb el fons blanc.</translation>
+        <translation>té parts transparents, i a través d&apos;elles es veuran els colors abans de pintar. Deseu-lo sense transparència, amb el fons blanc.</translation>
     </message>
     <message>
         <source>se cortará por abajo</source>
@@ -604,7 +604,7 @@ i diu, fitxer per fitxer, el que veurà l&apos;infant.
     <message>
         <source>no se verá, y junto al dibujo quedará un hueco vacío: %1. %2</source>
         <extracomment>%1 is why the animation does not play, %2 what to do about it.</extracomment>
-        <translation>no es veurà, i al costat del dibuix quedarà un forat buit: %1. %2</translation>
+        <translation>no es veurà, i al costat del dibuix quedarà un espai buit: %1. %2</translation>
     </message>
     <message>
         <source>no hay animación 1: junto al dibujo no se verá ninguna. Ponga una animación GIF con el nombre «%1».</source>
@@ -790,7 +790,7 @@ i diu, fitxer per fitxer, el que veurà l&apos;infant.
     <message>
         <source>Lo que verá el niño con la carpeta %1 (de cada dibujo, a la izquierda el coloreado y a la derecha el sin colorear):</source>
         <extracomment>%1 is the content folder reviewed.</extracomment>
-        <translation>El que veurà l&apos;infant amb la carpeta %1 (de cada dibuix, a l&apos;esquerra l&apos;acolorit i a la dreta el que no està acolorit):</translation>
+        <translation>El que veurà l&apos;infant amb la carpeta %1 (de cada dibuix, a l&apos;esquerra l&apos;acolorit i a la dreta el sense acolorir):</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -911,7 +911,7 @@ ERROR: %1</translation>
     </message>
     <message>
         <source>«%1» no es una carpeta, y ahí tiene que haber una: muévalo a otro sitio y vuelva a intentarlo</source>
-        <translation>«%1» no és una carpeta, i hi ha d&apos;haver una carpeta: moveu-lo a un altre lloc i torneu-ho a provar</translation>
+        <translation>«%1» no és una carpeta, i allà n&apos;hi ha d&apos;haver una: moveu-lo a un altre lloc i torneu-ho a provar</translation>
     </message>
     <message>
         <source>«%1» no lleva a ninguna carpeta: compruebe adónde lleva y vuelva a intentarlo</source>
@@ -932,12 +932,12 @@ ERROR: %1</translation>
     </message>
     <message>
         <source>no tiene permiso para escribir en la carpeta «%1»: pida a un administrador que le dé permiso</source>
-        <translation>no teniu permís per escriure a la carpeta «%1»: demaneu a un administrador que us en doni</translation>
+        <translation>no teniu permís per escriure a la carpeta «%1»: demaneu a un administrador que us doni permís</translation>
     </message>
     <message>
         <source>no tiene permiso para escribir en la carpeta «%1», que sólo puede cambiar «%2»: pida a un administrador que le dé permiso</source>
         <extracomment>%1 is the folder, %2 the login of the only one who may change it.</extracomment>
-        <translation>no teniu permís per escriure a la carpeta «%1», que només pot canviar «%2»: demaneu a un administrador que us en doni</translation>
+        <translation>no teniu permís per escriure a la carpeta «%1», que només pot canviar «%2»: demaneu a un administrador que us doni permís</translation>
     </message>
     <message>
         <source>usted ya está en el grupo «%1», que puede escribir en la carpeta «%2», pero eso vale desde la próxima vez que entre: cierre la sesión, vuelva a entrar y vuelva a intentarlo</source>
@@ -1459,7 +1459,7 @@ l&apos;afegeix com el dibuix següent de la carpeta N (de l&apos;1 al 10) del co
     <message>
         <source>«%1», sin versión sin colorear</source>
         <extracomment>The drawing&apos;s files: %1 the coloured one, %2 the uncoloured one.</extracomment>
-        <translation>«%1», sense la versió sense acolorir</translation>
+        <translation>«%1», falta la versió sense acolorir</translation>
     </message>
     <message>
         <source>«%1» y «%2»</source>
