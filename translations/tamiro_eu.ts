@@ -359,12 +359,12 @@ eta fitxategiz fitxategi esaten du haurrak zer ikusiko duen.
     </message>
     <message>
         <source>no se verá nunca: falta el dibujo coloreado 1, y sin él no se llega a ningún otro. Ponga el 1.</source>
-        <translation>ez da inoiz ikusiko: 1. marrazki koloreztatua falta da, eta hura gabe ez da beste inora iristen. Jarri 1. marrazkia.</translation>
+        <translation>ez da inoiz ikusiko: 1. marrazki koloreztatua falta da, eta hura gabe ez da beste inora iristen. Jarri 1. marrazki koloreztatua.</translation>
     </message>
     <message>
         <source>no se verá nunca: falta el dibujo coloreado %1 y la serie vuelve al 1 después del %2. Ponga el %1 que falta.</source>
         <extracomment>%1 is the missing coloured drawing&apos;s number, %2 the one before it.</extracomment>
-        <translation>ez da inoiz ikusiko: %1. marrazki koloreztatua falta da, eta %2. marrazkiaren ondoren segida 1. marrazkira itzultzen da. Jarri falta den %1. marrazkia.</translation>
+        <translation>ez da inoiz ikusiko: %1. marrazki koloreztatua falta da, eta %2. marrazkiaren ondoren segida 1. marrazkira itzultzen da. Jarri falta den %1. marrazki koloreztatua.</translation>
     </message>
     <message>
         <source>no se verá nunca: no hay dibujo coloreado %1 que lo use. Bórrelo, o ponga el que le falta.</source>
@@ -503,7 +503,7 @@ eta fitxategiz fitxategi esaten du haurrak zer ikusiko duen.
     </message>
     <message>
         <source>Guárdela más pequeña: junto al dibujo se ve en unos 90 × 90 píxeles.</source>
-        <translation>Gorde txikiago: marrazkiaren ondoan 90 × 90 pixel inguru ditu.</translation>
+        <translation>Gorde txikiago: marrazkiaren ondoan 90 × 90 pixel inguruko laukian ikusten da.</translation>
     </message>
     <message>
         <source>Guárdela con menos fotogramas (%1 como mucho) o más pequeña.</source>
@@ -1245,7 +1245,7 @@ ERROREA: %1</translation>
     <message>
         <source>su cabecera de formato es de un tipo que no se puede tocar</source>
         <extracomment>Its format header is of a kind the sound library cannot play.</extracomment>
-        <translation>haren formatu-goiburua jo ezin den motakoa da</translation>
+        <translation>haren formatu-goiburua erreproduzitu ezin den motakoa da</translation>
     </message>
     <message>
         <source>está incompleto</source>
@@ -1401,7 +1401,7 @@ Tamiroren edukiko N karpetaren (1etik 10era) hurrengo marrazki gisa gehitzen du
     </message>
     <message>
         <source>Mover el dibujo un puesto antes (Ctrl+Izquierda)</source>
-        <translation>Eraman marrazkia postu bat lehenago (Ctrl+Ezkerrera)</translation>
+        <translation>Eraman marrazkia postu bat lehenago (Ctrl+Ezkerreko gezia)</translation>
     </message>
     <message>
         <source>Des&amp;pués ▶</source>
@@ -1413,7 +1413,7 @@ Tamiroren edukiko N karpetaren (1etik 10era) hurrengo marrazki gisa gehitzen du
     </message>
     <message>
         <source>Mover el dibujo un puesto después (Ctrl+Derecha)</source>
-        <translation>Eraman marrazkia postu bat geroago (Ctrl+Eskuinera)</translation>
+        <translation>Eraman marrazkia postu bat geroago (Ctrl+Eskuineko gezia)</translation>
     </message>
     <message>
         <source>Aquí no se pueden añadir, mover ni quitar dibujos: %1</source>
