@@ -340,12 +340,12 @@ and says, file by file, what the child will see.
     </message>
     <message>
         <source>no se verá nunca: falta el dibujo 1, y sin él no se llega a ningún otro. Ponga el 1.</source>
-        <translation>will never be seen: drawing 1 is missing, and without it no other is reached. Add number 1.</translation>
+        <translation>will never be seen: drawing 1 is missing, and without it no other is reached. Add drawing 1.</translation>
     </message>
     <message>
         <source>no se verá nunca: falta el dibujo %1 y la serie vuelve al 1 después del %2. Ponga el %1 que falta.</source>
         <extracomment>%1 is the missing drawing&apos;s number, %2 the one before it.</extracomment>
-        <translation>will never be seen: drawing %1 is missing and the series goes back to 1 after %2. Add the missing %1.</translation>
+        <translation>will never be seen: drawing %1 is missing and the series goes back to 1 after %2. Add the missing drawing %1.</translation>
     </message>
     <message>
         <source>no se verá nunca: no hay dibujo %1 que lo use. Bórrelo, o ponga el que le falta.</source>
@@ -359,12 +359,12 @@ and says, file by file, what the child will see.
     </message>
     <message>
         <source>no se verá nunca: falta el dibujo coloreado 1, y sin él no se llega a ningún otro. Ponga el 1.</source>
-        <translation>will never be seen: coloured drawing 1 is missing, and without it no other is reached. Add number 1.</translation>
+        <translation>will never be seen: coloured drawing 1 is missing, and without it no other is reached. Add coloured drawing 1.</translation>
     </message>
     <message>
         <source>no se verá nunca: falta el dibujo coloreado %1 y la serie vuelve al 1 después del %2. Ponga el %1 que falta.</source>
         <extracomment>%1 is the missing coloured drawing&apos;s number, %2 the one before it.</extracomment>
-        <translation>will never be seen: coloured drawing %1 is missing and the series goes back to 1 after %2. Add the missing %1.</translation>
+        <translation>will never be seen: coloured drawing %1 is missing and the series goes back to 1 after %2. Add the missing coloured drawing %1.</translation>
     </message>
     <message>
         <source>no se verá nunca: no hay dibujo coloreado %1 que lo use. Bórrelo, o ponga el que le falta.</source>
@@ -383,7 +383,7 @@ and says, file by file, what the child will see.
     <message>
         <source>no se verá nunca: falta el número %1 y la serie vuelve al 1 después del %2. Ponga el %1 que falta.</source>
         <extracomment>%1 is the missing number, %2 the one before it.</extracomment>
-        <translation>will never be seen: number %1 is missing and the series goes back to 1 after %2. Add the missing %1.</translation>
+        <translation>will never be seen: number %1 is missing and the series goes back to 1 after %2. Add the missing number %1.</translation>
     </message>
     <message>
         <source>no se verá nunca: no hay número %1 que lo use. Bórrelo, o ponga el que le falta.</source>
@@ -494,7 +494,7 @@ and says, file by file, what the child will see.
     <message>
         <source>Es de otro tipo aunque se llame así: ábralo con un programa de dibujo y guárdelo como %1.</source>
         <extracomment>%1 is the kind of file to save it as (&quot;GIF&quot;, &quot;GIF o JPEG&quot;, an icon).</extracomment>
-        <translation>It is another kind of file, even though it is named like this: open it in a drawing program and save it as %1.</translation>
+        <translation>It is another kind of file, despite its name: open it in a drawing program and save it as %1.</translation>
     </message>
     <message>
         <source>Ábralo con un programa de dibujo y guárdelo de nuevo como %1.</source>
@@ -1537,7 +1537,7 @@ adds it as the next drawing of folder N (1 to 10) of Tamiro&apos;s content
     </message>
     <message>
         <source>El dibujo %1 de la carpeta %2 está en la papelera.</source>
-        <translation>Drawing %1 of folder %2 is in the rubbish bin.</translation>
+        <translation>Drawing %1 in folder %2 is in the rubbish bin.</translation>
     </message>
     <message>
         <source>No se ha quitado el dibujo</source>
