@@ -127,7 +127,7 @@ void DrawingButtons::explainFailure(int f, std::int16_t n, const DrawingStep& st
             //: %1 is the missing drawing's number, %2 the child's message, %3 and %4 the names
             //: of the folders of the coloured and the uncoloured drawings.
             put = Text::tr("no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo "
-                           "con el número 1 en «%3», y su versión sin colorear en «%4».")
+                           "con el número %1 en «%3», y su versión sin colorear en «%4».")
                       .arg(numeral, sees, kColouredFolder, kUncolouredFolder);
         return findings_.add(Severity::Fails, folder, put);
     }

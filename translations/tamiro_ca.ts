@@ -259,9 +259,9 @@ i diu, fitxer per fitxer, el que veurà l&apos;infant.
         <translation>sense dibuix 1, la fletxa «anterior» no troba l&apos;últim dibuix i es queda al 0, i l&apos;infant veurà «%1». Poseu un dibuix amb el número 1 a «%2», i la seva versió sense acolorir a «%3».</translation>
     </message>
     <message>
-        <source>no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo con el número 1 en «%3», y su versión sin colorear en «%4».</source>
+        <source>no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo con el número %1 en «%3», y su versión sin colorear en «%4».</source>
         <extracomment>%1 is the missing drawing&apos;s number, %2 the child&apos;s message, %3 and %4 the names of the folders of the coloured and the uncoloured drawings.</extracomment>
-        <translation>no hi ha dibuix %1, i en arribar-hi l&apos;infant veurà «%2». Poseu un dibuix amb el número 1 a «%3», i la seva versió sense acolorir a «%4».</translation>
+        <translation>no hi ha dibuix %1, i en arribar-hi l&apos;infant veurà «%2». Poseu un dibuix amb el número %1 a «%3», i la seva versió sense acolorir a «%4».</translation>
     </message>
     <message>
         <source>no se puede abrir, y al llegar al dibujo %1 el niño verá «%2». %3</source>

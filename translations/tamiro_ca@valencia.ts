@@ -259,9 +259,9 @@ i diu, fitxer per fitxer, el que veurà el xiquet.
         <translation>sense dibuix 1, la fletxa «anterior» no troba l&apos;últim dibuix i es queda en el 0, i el xiquet veurà «%1». Pose un dibuix amb el número 1 en «%2», i la seua versió sense acolorir en «%3».</translation>
     </message>
     <message>
-        <source>no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo con el número 1 en «%3», y su versión sin colorear en «%4».</source>
+        <source>no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo con el número %1 en «%3», y su versión sin colorear en «%4».</source>
         <extracomment>%1 is the missing drawing&apos;s number, %2 the child&apos;s message, %3 and %4 the names of the folders of the coloured and the uncoloured drawings.</extracomment>
-        <translation>no hi ha dibuix %1, i en arribar-hi el xiquet veurà «%2». Pose un dibuix amb el número 1 en «%3», i la seua versió sense acolorir en «%4».</translation>
+        <translation>no hi ha dibuix %1, i en arribar-hi el xiquet veurà «%2». Pose un dibuix amb el número %1 en «%3», i la seua versió sense acolorir en «%4».</translation>
     </message>
     <message>
         <source>no se puede abrir, y al llegar al dibujo %1 el niño verá «%2». %3</source>

@@ -259,7 +259,7 @@ and says, file by file, what the child will see.
         <translation>without drawing 1, the “previous” arrow cannot find the last drawing and stays at 0, and the child will see “%1”. Put a drawing numbered 1 in “%2”, and its uncoloured version in “%3”.</translation>
     </message>
     <message>
-        <source>no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo con el número 1 en «%3», y su versión sin colorear en «%4».</source>
+        <source>no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo con el número %1 en «%3», y su versión sin colorear en «%4».</source>
         <extracomment>%1 is the missing drawing&apos;s number, %2 the child&apos;s message, %3 and %4 the names of the folders of the coloured and the uncoloured drawings.</extracomment>
         <translation>there is no drawing %1, and on reaching it the child will see “%2”. Put a drawing numbered %1 in “%3”, and its uncoloured version in “%4”.</translation>
     </message>

@@ -259,9 +259,9 @@ eta fitxategiz fitxategi esaten du haurrak zer ikusiko duen.
         <translation>1. marrazkirik gabe, «aurrekoa» geziak ez du azken marrazkia aurkitzen eta 0an geratzen da, eta haurrak «%1» ikusiko du. Jarri 1 zenbakia duen marrazki bat «%2» karpetan, eta haren koloreztatu gabeko bertsioa «%3» karpetan.</translation>
     </message>
     <message>
-        <source>no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo con el número 1 en «%3», y su versión sin colorear en «%4».</source>
+        <source>no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo con el número %1 en «%3», y su versión sin colorear en «%4».</source>
         <extracomment>%1 is the missing drawing&apos;s number, %2 the child&apos;s message, %3 and %4 the names of the folders of the coloured and the uncoloured drawings.</extracomment>
-        <translation>ez dago %1. marrazkirik, eta hartara iristean haurrak «%2» ikusiko du. Jarri 1 zenbakia duen marrazki bat «%3» karpetan, eta haren koloreztatu gabeko bertsioa «%4» karpetan.</translation>
+        <translation>ez dago %1. marrazkirik, eta hartara iristean haurrak «%2» ikusiko du. Jarri %1 zenbakia duen marrazki bat «%3» karpetan, eta haren koloreztatu gabeko bertsioa «%4» karpetan.</translation>
     </message>
     <message>
         <source>no se puede abrir, y al llegar al dibujo %1 el niño verá «%2». %3</source>

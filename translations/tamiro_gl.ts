@@ -259,9 +259,9 @@ e di, ficheiro por ficheiro, o que verá o neno.
         <translation>sen debuxo 1, a frecha «anterior» non atopa o último debuxo e queda no 0, e o neno verá «%1». Poña un debuxo co número 1 en «%2», e a súa versión sen colorear en «%3».</translation>
     </message>
     <message>
-        <source>no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo con el número 1 en «%3», y su versión sin colorear en «%4».</source>
+        <source>no hay dibujo %1, y al llegar a él el niño verá «%2». Ponga un dibujo con el número %1 en «%3», y su versión sin colorear en «%4».</source>
         <extracomment>%1 is the missing drawing&apos;s number, %2 the child&apos;s message, %3 and %4 the names of the folders of the coloured and the uncoloured drawings.</extracomment>
-        <translation>non hai debuxo %1, e ao chegar a el o neno verá «%2». Poña un debuxo co número 1 en «%3», e a súa versión sen colorear en «%4».</translation>
+        <translation>non hai debuxo %1, e ao chegar a el o neno verá «%2». Poña un debuxo co número %1 en «%3», e a súa versión sen colorear en «%4».</translation>
     </message>
     <message>
         <source>no se puede abrir, y al llegar al dibujo %1 el niño verá «%2». %3</source>
