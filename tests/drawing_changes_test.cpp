@@ -99,12 +99,9 @@ struct Content {
     }
     // The series as laid, then " + " and each other entry of both folders.
     QString look() const {
-        QStringList inColoured =
-            QDir(tree.path(coloured))
-                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-        QStringList inLines =
-            QDir(tree.path(uncoloured))
-                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const auto entries = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+        QStringList inColoured = QDir(tree.path(coloured)).entryList(entries);
+        QStringList inLines = QDir(tree.path(uncoloured)).entryList(entries);
         // The file of that name in any letter case, the exact one first.
         const auto take = [this](QStringList& names, const QString& folder, const QString& name) {
             names.sort();
@@ -181,6 +178,20 @@ mode_t modeOf(const QString& path) {
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
+
+// The changes two tests below make.
+const struct Change {
+    const char* name;
+    QString before;
+    std::function<void(DrawingChanges&)> make;
+    QString after;
+} kChanges[] = {
+    {"add", "a B c D", [](DrawingChanges& c) { c.add(2, newDrawing('E')); }, "a B c D E"},
+    {"move forward", "a B c D", [](DrawingChanges& c) { c.move(2, 1, 4); }, "B c D a"},
+    {"move back", "a B c D", [](DrawingChanges& c) { c.move(2, 4, 2); }, "a D B c"},
+    {"remove", "a B c D", [](DrawingChanges& c) { c.remove(2, 2); }, "a c D"},
+    {"remove the last", "a B c D", [](DrawingChanges& c) { c.remove(2, 4); }, "a B c"},
+};
 
 } // namespace
 
@@ -296,24 +307,6 @@ TEST(DrawingChanges, MovesAndRemovesKeepTheSeriesWhole) {
             EXPECT_EQ(home.trash(), row.trash);
         }
 }
-
-namespace {
-
-// The changes the last two tests make.
-const struct Change {
-    const char* name;
-    QString before;
-    std::function<void(DrawingChanges&)> make;
-    QString after;
-} kChanges[] = {
-    {"add", "a B c D", [](DrawingChanges& c) { c.add(2, newDrawing('E')); }, "a B c D E"},
-    {"move forward", "a B c D", [](DrawingChanges& c) { c.move(2, 1, 4); }, "B c D a"},
-    {"move back", "a B c D", [](DrawingChanges& c) { c.move(2, 4, 2); }, "a D B c"},
-    {"remove", "a B c D", [](DrawingChanges& c) { c.remove(2, 2); }, "a c D"},
-    {"remove the last", "a B c D", [](DrawingChanges& c) { c.remove(2, 4); }, "a B c"},
-};
-
-} // namespace
 
 TEST(DrawingChanges, AFailureAtAnyStepLeavesTheFolderAsItWas) {
     for (const bool swaps : {true, false})
