@@ -95,7 +95,8 @@ QByteArray Wav::bytes() const {
                              : le(high ? 20000 : quint32(-20000), bits / 8);
     }
     QByteArray body = QByteArray("WAVE") + before + riffChunk("fmt ", fmt, quint32(fmt.size())) +
-                      riffChunk("data", samples, dataSize ? dataSize : quint32(samples.size()));
+                      riffChunk("data", samples, dataSize ? dataSize : quint32(samples.size())) +
+                      after;
     body.chop(cut);
     return riffChunk("RIFF", body, quint32(body.size()));
 }

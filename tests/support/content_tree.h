@@ -25,7 +25,7 @@ QImage framedImage(int width, int height, const QColor& fill);
 struct Wav {
     int channels = 1, rate = 22050, bits = 16, tag = 1, fmtSize = 16;
     quint32 mask = 0, dataSize = 0;
-    QByteArray before = {};
+    QByteArray before = {}, after = {}; // chunks before the format chunk, after the data
     int cut = 0;
     QByteArray bytes() const;
 };
