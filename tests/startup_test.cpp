@@ -159,14 +159,20 @@ TEST_F(Window, BackgroundTiledFromTheCornerInWholeOrInPart) {
 
 // The built-in pictures as the program reads them: see-through surrounds where
 // the button's colour shows, but for the printer, the door and the title.
-TEST(BuiltInPictures, SeeThroughAroundTheSubject) {
-    World w;
+using BuiltInPictures = WindowTest;
+TEST_F(BuiltInPictures, SeeThroughAroundTheSubject) {
     for (const QString name :
          {"I1.ico", "B2.ico", "F0.ico", "F1.ico", "F2.ico", "F3.ico", "F4.ico", "F5.ico", "F6.ico",
           "F7.ico", "F8.ico", "F9.ico", "B3.gif", "B4.gif", "B1.gif", "B5.bmp", "T1.gif"}) {
-        const QImage image = w.pictures.builtIn(name).image();
+        const QImage image = pictures.builtIn(name).image();
         ASSERT_FALSE(image.isNull()) << name.toStdString();
         const bool opaque = QStringList{"B1.gif", "B5.bmp", "T1.gif"}.contains(name);
         EXPECT_EQ(!opaque, qAlpha(image.pixel(0, 0)) == 0) << name.toStdString();
     }
+    GraphicalButton& folder = makeWindow().folderButtons(0);
+    const QImage icon = pictures.builtIn("F0.ico").image(), shown = folder.grab().toImage();
+    const QPoint corner =
+        QPoint(folder.width() - icon.width(), folder.height() - icon.height()) / 2;
+    ASSERT_EQ(0, qAlpha(icon.pixel(1, 1)));
+    EXPECT_EQ(folder.backColor().rgb(), shown.pixel(corner + QPoint(1, 1)));
 }
