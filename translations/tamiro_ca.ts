@@ -687,12 +687,12 @@ i diu, fitxer per fitxer, el que veurà l&apos;infant.
     <message>
         <source>no existe, y al arrancar el niño verá «%1». Copie aquí una imagen GIF con el nombre «%2».</source>
         <extracomment>%1 is the child&apos;s message, %2 the name the background picture must have.</extracomment>
-        <translation>no existeix, i en arrencar l&apos;infant veurà «%1». Copieu aquí una imatge GIF amb el nom «%2».</translation>
+        <translation>no existeix, i en engegar Tamiro l&apos;infant veurà «%1». Copieu aquí una imatge GIF amb el nom «%2».</translation>
     </message>
     <message>
         <source>no se puede abrir, y al arrancar el niño verá «%1». %2</source>
         <extracomment>%1 is the child&apos;s message, %2 what to do about it.</extracomment>
-        <translation>no es pot obrir, i en arrencar l&apos;infant veurà «%1». %2</translation>
+        <translation>no es pot obrir, i en engegar Tamiro l&apos;infant veurà «%1». %2</translation>
     </message>
     <message>
         <source>no existe: no habrá sonido al pulsar «siguiente» o una carpeta. Copie aquí un sonido WAV con el nombre «%1».</source>
@@ -744,7 +744,7 @@ i diu, fitxer per fitxer, el que veurà l&apos;infant.
     <message>
         <source>no se puede leer, y al arrancar el niño verá «%1». Bórrelo y escriba uno nuevo con %2 o %3.</source>
         <extracomment>%1 is the child&apos;s message; %2 and %3 are the two words the file may say, as they stand.</extracomment>
-        <translation>no es pot llegir, i en arrencar l&apos;infant veurà «%1». Esborreu-lo i escriviu-ne un de nou amb %2 o %3.</translation>
+        <translation>no es pot llegir, i en engegar Tamiro l&apos;infant veurà «%1». Esborreu-lo i escriviu-ne un de nou amb %2 o %3.</translation>
     </message>
     <message>
         <source>la impresión está activada</source>
@@ -785,7 +785,7 @@ i diu, fitxer per fitxer, el que veurà l&apos;infant.
     <message>
         <source>Revisar los dibujos de Tamiro</source>
         <extracomment>The window&apos;s title: the name of its entry in the desktop&apos;s menu.</extracomment>
-        <translation>Revisió dels dibuixos de Tamiro</translation>
+        <translation>Revisar els dibuixos de Tamiro</translation>
     </message>
     <message>
         <source>Lo que verá el niño con la carpeta %1 (de cada dibujo, a la izquierda el coloreado y a la derecha el sin colorear):</source>

@@ -1288,12 +1288,12 @@ añade como el dibujo siguiente de la carpeta N (del 1 al 10) del contenido de T
   --tipo contorno|sin-contorno|pagina|foto   el tipo de imagen, en vez de adivinarlo
   --pagina PAGINA   la página para colorear de la IMAGEN (sólo con una IMAGEN)
 </source>
-        <translation>Ús: tamiro-dibujo --carpeta N [--contenido CARPETA] [--tipo TIPO] [--pagina PAGINA] IMAGEN...
-Convertix cada IMAGEN (PNG, JPEG, GIF, BMP, WebP o SVG) en un dibuix per a acolorir i
+        <translation>Ús: tamiro-dibujo --carpeta N [--contenido CARPETA] [--tipo TIPUS] [--pagina PÀGINA] IMATGE...
+Convertix cada IMATGE (PNG, JPEG, GIF, BMP, WebP o SVG) en un dibuix per a acolorir i
 l&apos;afig com a dibuix següent de la carpeta N (de l&apos;1 al 10) del contingut de Tamiro
 (sense --contenido, la carpeta instal·lada). Escriu una línia per cada dibuix afegit.
   --tipo contorno|sin-contorno|pagina|foto   el tipus d&apos;imatge, en compte d&apos;endevinar-lo
-  --pagina PAGINA   la pàgina per a acolorir de la IMAGEN (només amb una IMAGEN)
+  --pagina PÀGINA   la pàgina per a acolorir de la IMATGE (només amb una IMATGE)
 </translation>
     </message>
     <message>
@@ -1318,12 +1318,12 @@ l&apos;afig com a dibuix següent de la carpeta N (de l&apos;1 al 10) del contin
     </message>
     <message>
         <source>falta al menos una IMAGEN</source>
-        <translation>falta almenys una IMAGEN</translation>
+        <translation>falta almenys una IMATGE</translation>
     </message>
     <message>
         <source>--pagina es la página para colorear de una sola IMAGEN, y hay %1</source>
         <extracomment>%1 is how many pictures were given. --pagina and IMAGEN are the command&apos;s words.</extracomment>
-        <translation>--pagina és la pàgina per a acolorir d&apos;una sola IMAGEN, i n&apos;hi ha %1</translation>
+        <translation>--pagina és la pàgina per a acolorir d&apos;una sola IMATGE, i n&apos;hi ha %1</translation>
     </message>
     <message>
         <source>con --pagina el dibujo es siempre del tipo pagina</source>
@@ -1397,11 +1397,11 @@ l&apos;afig com a dibuix següent de la carpeta N (de l&apos;1 al 10) del contin
     </message>
     <message>
         <source>Mover el dibujo un puesto antes</source>
-        <translation>Moure el dibuix una posició abans</translation>
+        <translation>Moure el dibuix un lloc abans</translation>
     </message>
     <message>
         <source>Mover el dibujo un puesto antes (Ctrl+Izquierda)</source>
-        <translation>Moure el dibuix una posició abans (Ctrl+Esquerra)</translation>
+        <translation>Moure el dibuix un lloc abans (Ctrl+Esquerra)</translation>
     </message>
     <message>
         <source>Des&amp;pués ▶</source>
@@ -1409,11 +1409,11 @@ l&apos;afig com a dibuix següent de la carpeta N (de l&apos;1 al 10) del contin
     </message>
     <message>
         <source>Mover el dibujo un puesto después</source>
-        <translation>Moure el dibuix una posició després</translation>
+        <translation>Moure el dibuix un lloc després</translation>
     </message>
     <message>
         <source>Mover el dibujo un puesto después (Ctrl+Derecha)</source>
-        <translation>Moure el dibuix una posició després (Ctrl+Dreta)</translation>
+        <translation>Moure el dibuix un lloc després (Ctrl+Dreta)</translation>
     </message>
     <message>
         <source>Aquí no se pueden añadir, mover ni quitar dibujos: %1</source>
@@ -1501,7 +1501,7 @@ l&apos;afig com a dibuix següent de la carpeta N (de l&apos;1 al 10) del contin
     </message>
     <message>
         <source>Moviendo el dibujo %1 al puesto %2…</source>
-        <translation>S&apos;està movent el dibuix %1 a la posició %2…</translation>
+        <translation>S&apos;està movent el dibuix %1 al lloc %2…</translation>
     </message>
     <message>
         <source>El dibujo %1 es ahora el %2 de la carpeta %3.</source>
@@ -1521,7 +1521,7 @@ l&apos;afig com a dibuix següent de la carpeta N (de l&apos;1 al 10) del contin
     </message>
     <message>
         <source>Sus dos archivos irán a la papelera, de donde se pueden recuperar. Los dibujos que van detrás avanzan un puesto.</source>
-        <translation>Els seus dos fitxers aniran a la paperera, d&apos;on es poden recuperar. Els dibuixos que van darrere avancen una posició.</translation>
+        <translation>Els seus dos fitxers aniran a la paperera, d&apos;on es poden recuperar. Els dibuixos que van darrere avancen un lloc.</translation>
     </message>
     <message>
         <source>Quitar</source>
@@ -1603,7 +1603,7 @@ l&apos;afig com a dibuix següent de la carpeta N (de l&apos;1 al 10) del contin
     </message>
     <message>
         <source>Vista previa del dibujo</source>
-        <translation>Vista prèvia del dibuix</translation>
+        <translation>Previsualització del dibuix</translation>
     </message>
     <message>
         <source>Preparando el dibujo…</source>
