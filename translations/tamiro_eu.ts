@@ -997,7 +997,7 @@ ERROREA: %1</translation>
     <message>
         <source>la carpeta %1 no tiene dibujo %2: el niño ve los dibujos 1 a %3</source>
         <extracomment>%1 is the folder, %2 the drawing asked for, %3 its last drawing.</extracomment>
-        <translation>%1. karpetak ez du %2. marrazkirik: haurrak 1etik %3 arteko marrazkiak ikusten ditu</translation>
+        <translation>%1. karpetak ez du %2. marrazkirik: haurrak 1 eta %3 arteko marrazkiak ikusten ditu</translation>
     </message>
     <message>
         <source>«%1»</source>
@@ -1258,12 +1258,12 @@ ERROREA: %1</translation>
     <message>
         <source>su cabecera dice que tiene %1 canales a %2 Hz</source>
         <extracomment>%1 is the number of channels, %2 the rate, as the file&apos;s header says.</extracomment>
-        <translation>haren goiburuak dio %1 kanal dituela, %2 Hz-ean</translation>
+        <translation>haren goiburuak dio %1 kanal dituela eta %2 Hz-ekoa dela</translation>
     </message>
     <message>
         <source>tiene %1 canales a %2 Hz, más de lo que el sonido del ordenador admite</source>
         <extracomment>%1 is the number of channels, %2 the rate.</extracomment>
-        <translation>%1 kanal ditu, %2 Hz-ean: ordenagailuaren soinuak onartzen duena baino gehiago</translation>
+        <translation>%1 kanal ditu eta %2 Hz-ekoa da: ordenagailuaren soinuak onartzen duena baino gehiago</translation>
     </message>
     <message>
         <source>tiene %1 canales sin decir dónde suena cada uno</source>
@@ -1405,7 +1405,7 @@ Tamiroren edukiko N karpetaren (1etik 10era) hurrengo marrazki gisa gehitzen du
     </message>
     <message>
         <source>Des&amp;pués ▶</source>
-        <translation>&amp;Geroago ▶</translation>
+        <translation>Ge&amp;roago ▶</translation>
     </message>
     <message>
         <source>Mover el dibujo un puesto después</source>
@@ -1639,7 +1639,7 @@ Tamiroren edukiko N karpetaren (1etik 10era) hurrengo marrazki gisa gehitzen du
     </message>
     <message>
         <source>&amp;Página para colorear...</source>
-        <translation>Koloreztatzeko &amp;orria...</translation>
+        <translation>Koloreztatzeko o&amp;rria...</translation>
     </message>
     <message>
         <source>Elegir la página para colorear que va con esta imagen coloreada</source>
@@ -1647,7 +1647,7 @@ Tamiroren edukiko N karpetaren (1etik 10era) hurrengo marrazki gisa gehitzen du
     </message>
     <message>
         <source>&amp;Sin página</source>
-        <translation>Orririk &amp;gabe</translation>
+        <translation>Orririk ga&amp;be</translation>
     </message>
     <message>
         <source>Hacer las líneas con la imagen sola</source>
