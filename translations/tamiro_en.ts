@@ -586,7 +586,7 @@ and says, file by file, what the child will see.
     <message>
         <source>Falla</source>
         <extracomment>Heads a line of the report: something will fail. Shown in capitals in the report&apos;s first column: five letters at most.</extracomment>
-        <translation>Fails</translation>
+        <translation>Fail</translation>
     </message>
     <message>
         <source>Lo que verá el niño con la carpeta %1:</source>
